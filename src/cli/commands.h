@@ -1,0 +1,12 @@
+// The commands of velmar-cli. Each takes its own arguments, prints its result on the standard output and
+// returns the exit code; a refusal or an engine error is thrown as StoreError and printed by main.
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace velmar::cli {
+
+int sqlCommand(const QStringList& args, QTextStream& out);
+
+}  // namespace velmar::cli

@@ -1,0 +1,52 @@
+// velmar-cli: the program's operations without windows, on the same folders as the desktop program.
+#include "cli/commands.h"
+
+#include "store/store_error.h"
+
+#include <QCoreApplication>
+#include <map>
+
+namespace {
+
+using Command = int (*)(const QStringList&, QTextStream&);
+
+const std::map<QString, Command>& commands()
+{
+    static const std::map<QString, Command> table{
+        {QStringLiteral("sql"), velmar::cli::sqlCommand},
+    };
+    return table;
+}
+
+int usage(QTextStream& err)
+{
+    err << "Folosire: velmar-cli COMANDA [ARGUMENTE]\nComenzi:";
+    for (const auto& [name, command] : commands())
+        err << ' ' << name;
+    err << '\n';
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    out.setEncoding(QStringConverter::Utf8);
+    err.setEncoding(QStringConverter::Utf8);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty())
+        return usage(err);
+    const auto command = commands().find(args.takeFirst());
+    if (command == commands().end())
+        return usage(err);
+    try {
+        return command->second(args, out);
+    } catch (const velmar::StoreError& e) {
+        out.flush();
+        err << e.message() << Qt::endl;
+        return 1;
+    }
+}

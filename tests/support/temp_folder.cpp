@@ -1,0 +1,31 @@
+// Test folders and file helpers.
+#include "support/temp_folder.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace velmar::test {
+
+TempFolder::TempFolder() { EXPECT_TRUE(dir_.isValid()); }
+
+QByteArray readBytes(const QString& path)
+{
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
+    return f.readAll();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    f.write(bytes);
+}
+
+QString testBinary(const QString& name)
+{
+    return QDir(qEnvironmentVariable("VELMAR_TEST_BIN_DIR")).filePath(name);
+}
+
+}  // namespace velmar::test
