@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs what Velmar needs on Debian, builds it, then starts the program (run) or runs every test (test).
+# Usage: bash tools/dev.sh run|test
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+mode=${1:-run}
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev libgl-dev libsqlite3-dev zlib1g-dev
+  libgtest-dev googletest libbenchmark-dev
+  python3 python3-dbfread python3-xlrd
+  xvfb xauth fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build
+
+case "$mode" in
+  run) exec ./build/velmar ;;
+  test) ctest --test-dir build --output-on-failure -j "$(nproc)" ;;
+  *) echo "usage: bash tools/dev.sh run|test" >&2; exit 2 ;;
+esac
