@@ -1,0 +1,67 @@
+// velmar-genregister: writes a large generated register into a data folder, for benchmarks and for
+// trying the program on a register of realistic size.
+#include "bench/register_folder.h"
+#include "store/store_error.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <cstdio>
+
+namespace {
+
+// A positive whole number, or a message on stderr and nothing.
+std::optional<qint64> positiveOption(const QCommandLineParser& parser, const QString& name)
+{
+    bool ok = false;
+    const qint64 value = parser.value(name).toLongLong(&ok);
+    if (ok && value > 0)
+        return value;
+    std::fprintf(stderr, "--%s needs a whole number above 0, not \"%s\"\n", qPrintable(name), qPrintable(parser.value(name)));
+    return std::nullopt;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Writes Contract.dbf, Rate.dbf, Chitante.dbf of a generated register "
+                                                    "(and the other permanent tables, empty) into OUTFOLDER."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("OUTFOLDER"), QStringLiteral("the data folder to write; must hold no tables"));
+    const velmar::bench::RegisterSize defaults;
+    parser.addOptions({
+        {QStringLiteral("contracts"), QStringLiteral("number of contracts"), QStringLiteral("N"), QString::number(defaults.contracts)},
+        {QStringLiteral("installments-per-contract"), QStringLiteral("yearly installments of each contract"), QStringLiteral("K"),
+         QString::number(defaults.installmentsPerContract)},
+        {QStringLiteral("payments"), QStringLiteral("number of payment rows"), QStringLiteral("M"), QString::number(defaults.payments)},
+        {QStringLiteral("seed"), QStringLiteral("seed of the random choices"), QStringLiteral("S"), QString::number(defaults.seed)},
+    });
+    parser.process(app);
+    if (parser.positionalArguments().size() != 1)
+        parser.showHelp(1);
+
+    const auto contracts = positiveOption(parser, QStringLiteral("contracts"));
+    const auto installments = positiveOption(parser, QStringLiteral("installments-per-contract"));
+    const auto payments = positiveOption(parser, QStringLiteral("payments"));
+    const auto seed = positiveOption(parser, QStringLiteral("seed"));
+    if (!contracts || !installments || !payments || !seed)
+        return 1;
+    const velmar::bench::RegisterSize size{int(*contracts), int(*installments), int(*payments), std::uint64_t(*seed)};
+
+    const QString folder = parser.positionalArguments().front();
+    QElapsedTimer timer;
+    timer.start();
+    try {
+        velmar::bench::writeRegisterFolder(folder, size);
+    } catch (const velmar::StoreError& e) {
+        std::fprintf(stderr, "%s\n", qPrintable(e.message()));
+        return 1;
+    }
+    std::printf("%d contracts, %lld installments, %d payments written to %s in %.1f s\n", size.contracts,
+                qint64(size.contracts) * size.installmentsPerContract, size.payments, qPrintable(folder),
+                double(timer.elapsed()) / 1000.0);
+    return 0;
+}
