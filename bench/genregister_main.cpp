@@ -7,18 +7,26 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <cstdio>
+#include <limits>
+#include <optional>
 
 namespace {
 
-// A positive whole number, or a message on stderr and nothing.
-std::optional<qint64> positiveOption(const QCommandLineParser& parser, const QString& name)
+// A whole number within [minimum, maximum], or a message on stderr and nothing.
+std::optional<qint64> numberOption(const QCommandLineParser& parser, const QString& name, qint64 minimum, qint64 maximum)
 {
     bool ok = false;
     const qint64 value = parser.value(name).toLongLong(&ok);
-    if (ok && value > 0)
+    if (ok && value >= minimum && value <= maximum)
         return value;
-    std::fprintf(stderr, "--%s needs a whole number above 0, not \"%s\"\n", qPrintable(name), qPrintable(parser.value(name)));
+    std::fprintf(stderr, "--%s needs a whole number from %lld to %lld, not \"%s\"\n", qPrintable(name), minimum, maximum,
+                 qPrintable(parser.value(name)));
     return std::nullopt;
+}
+
+std::optional<qint64> countOption(const QCommandLineParser& parser, const QString& name)
+{
+    return numberOption(parser, name, 1, std::numeric_limits<int>::max());
 }
 
 }  // namespace
@@ -43,10 +51,10 @@ int main(int argc, char** argv)
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(1);
 
-    const auto contracts = positiveOption(parser, QStringLiteral("contracts"));
-    const auto installments = positiveOption(parser, QStringLiteral("installments-per-contract"));
-    const auto payments = positiveOption(parser, QStringLiteral("payments"));
-    const auto seed = positiveOption(parser, QStringLiteral("seed"));
+    const auto contracts = countOption(parser, QStringLiteral("contracts"));
+    const auto installments = countOption(parser, QStringLiteral("installments-per-contract"));
+    const auto payments = countOption(parser, QStringLiteral("payments"));
+    const auto seed = numberOption(parser, QStringLiteral("seed"), 0, std::numeric_limits<qint64>::max());
     if (!contracts || !installments || !payments || !seed)
         return 1;
     const velmar::bench::RegisterSize size{int(*contracts), int(*installments), int(*payments), std::uint64_t(*seed)};

@@ -1,0 +1,26 @@
+// Runs velmar-cli as a user would, on a program folder of the test's own.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace velmar::test {
+
+struct CliRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+class CliRunner {
+public:
+    explicit CliRunner(QString programFolder, QString today = QStringLiteral("10.12.2026"));
+    CliRun run(const QStringList& args) const;
+    const QString& home() const { return home_; }
+
+private:
+    QString home_;
+    QString today_;
+};
+
+}  // namespace velmar::test
