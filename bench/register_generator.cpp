@@ -3,6 +3,7 @@
 #include "bench/register_generator.h"
 
 #include "bench/holder.h"
+#include "bench/name_lists.h"
 #include "bench/random.h"
 #include "bench/row_builder.h"
 #include "store/dates.h"
@@ -67,7 +68,7 @@ std::vector<Installment> schedule(Random& random, QDate signedOn, int count)
 {
     const QDate due = firstDueDate(random, signedOn);
     const QDate penaltyFrom = firstPenaltyDate(random, due);
-    std::vector<Installment> installments(size_t(count));
+    std::vector<Installment> installments(static_cast<size_t>(count));
     for (int n = 0; n < count; ++n)
         installments[size_t(n)] = {AddMonths(due, 12 * n), AddMonths(penaltyFrom, 12 * n), 0};
     return installments;
@@ -170,7 +171,7 @@ void generateRegister(const RegisterSize& size, const RowSink& sink)
     RowBuilder contractRow(permanentTable(u"Contract"));
     RowBuilder rateRow(permanentTable(u"Rate"));
     RowBuilder paymentRow(permanentTable(u"Chitante"));
-    const auto emit = [&sink](RowBuilder& row) { sink(row.table(), row.take()); };
+    const auto send = [&sink](RowBuilder& row) { sink(row.table(), row.take()); };
 
     const std::vector<QDate> dates = signingDates(random, size.contracts);
     std::int64_t lastRata = 0;
@@ -190,11 +191,11 @@ void generateRegister(const RegisterSize& size, const RowSink& sink)
         const std::vector<Payment> made = payments(random, contract, int(share));
 
         fillContract(contractRow, random, contract);
-        emit(contractRow);
+        send(contractRow);
         const std::int64_t firstRata = lastRata + 1;
         for (size_t n = 0; n < contract.schedule.size(); ++n) {
             fillInstallment(rateRow, random, contract, n, ++lastRata);
-            emit(rateRow);
+            send(rateRow);
         }
         for (const Payment& p : made) {
             const Document doc = document(random, lastReceipt);
@@ -206,7 +207,7 @@ void generateRegister(const RegisterSize& size, const RowSink& sink)
                 .set("NRCHIT", whole(doc.number))
                 .set("SUMA", whole(p.amount))
                 .set("PENAL", whole(p.penalty));
-            emit(paymentRow);
+            send(paymentRow);
         }
     }
 }

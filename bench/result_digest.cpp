@@ -28,8 +28,10 @@ ResultDigest ResultDigest::of(const QueryResult& result)
         for (const QVariant& value : row) {
             if (value.typeId() == QMetaType::QString)
                 digest.textBytes += value.toString().toUtf8().size();
-            else if (!value.isNull())
+            else if (value.typeId() == QMetaType::Double)
                 digest.numberSum += qint64(value.toDouble());
+            else
+                digest.numberSum += value.toLongLong();
         }
     }
     return digest;

@@ -25,7 +25,7 @@ void writeBytes(const QString& path, const QByteArray& bytes)
 
 QString testBinary(const QString& name)
 {
-    return QDir(qEnvironmentVariable("VELMAR_TEST_BIN_DIR")).filePath(name);
+    return QDir(QStringLiteral(VELMAR_TEST_BIN_DIR)).filePath(name);
 }
 
 }  // namespace velmar::test

@@ -1,0 +1,26 @@
+// velmar-bench: the dBase engine against native SQLite on a register of realistic size.
+#include "bench/benchmarks.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <exception>
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    try {
+        velmar::bench::BenchRegister reg(velmar::bench::benchRegisterSize());
+        // Reads first, on the register as generated; the writes change it.
+        velmar::bench::registerContractListBenchmarks(reg);
+        velmar::bench::registerFirstLoadBenchmarks(reg);
+        velmar::bench::registerWriteBenchmarks(reg);
+        benchmark::RunSpecifiedBenchmarks();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "velmar-bench: %s\n", e.what());
+        return 1;
+    }
+    benchmark::Shutdown();
+    return 0;
+}
