@@ -1,5 +1,4 @@
-// The register every benchmark works on, made once per run in a temporary folder: a dBase data folder
-// and a native SQLite file holding the same rows, each with a connection kept warm between benchmarks.
+// The register every benchmark works on: dBase folder and native SQLite copy, made once per run.
 #pragma once
 
 #include "bench/native_db.h"
@@ -14,6 +13,7 @@ namespace velmar::bench {
 // The default register, or VELMAR_BENCH_CONTRACTS contracts with five payments each for quick runs.
 RegisterSize benchRegisterSize();
 
+// Each engine keeps one connection open across the benchmarks, so the warm ones time no parsing.
 class BenchRegister {
 public:
     // Under VELMAR_BENCH_DIR when set (to measure another disk), else the system's temporary folder.

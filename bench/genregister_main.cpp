@@ -1,5 +1,4 @@
-// velmar-genregister: writes a large generated register into a data folder, for benchmarks and for
-// trying the program on a register of realistic size.
+// velmar-genregister: writes a large generated register into a data folder.
 #include "bench/register_folder.h"
 #include "store/store_error.h"
 
@@ -40,12 +39,15 @@ int main(int argc, char** argv)
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("OUTFOLDER"), QStringLiteral("the data folder to write; must hold no tables"));
     const velmar::bench::RegisterSize defaults;
+    const auto option = [](const char* name, const char* what, const char* value, qint64 fallback) {
+        return QCommandLineOption(QString::fromLatin1(name), QStringLiteral("%1 (default %2)").arg(QLatin1String(what)).arg(fallback),
+                                  QString::fromLatin1(value), QString::number(fallback));
+    };
     parser.addOptions({
-        {QStringLiteral("contracts"), QStringLiteral("number of contracts"), QStringLiteral("N"), QString::number(defaults.contracts)},
-        {QStringLiteral("installments-per-contract"), QStringLiteral("yearly installments of each contract"), QStringLiteral("K"),
-         QString::number(defaults.installmentsPerContract)},
-        {QStringLiteral("payments"), QStringLiteral("number of payment rows"), QStringLiteral("M"), QString::number(defaults.payments)},
-        {QStringLiteral("seed"), QStringLiteral("seed of the random choices"), QStringLiteral("S"), QString::number(defaults.seed)},
+        option("contracts", "number of contracts", "N", defaults.contracts),
+        option("installments-per-contract", "yearly installments of each contract", "K", defaults.installmentsPerContract),
+        option("payments", "number of payment rows", "M", defaults.payments),
+        option("seed", "seed of the random choices", "S", qint64(defaults.seed)),
     });
     parser.process(app);
     if (parser.positionalArguments().size() != 1)

@@ -1,5 +1,4 @@
-// Holders as a finance office types them: some clerks write names in capitals, codes carry valid
-// control digits (the public CNP and fiscal-code rules), addresses follow "Str. ... nr. N".
+// Holders as a finance office types them.
 #include "bench/holder.h"
 
 #include "bench/name_lists.h"
@@ -27,6 +26,7 @@ int digitSum(const std::string& body, const char* weights)
     return sum;
 }
 
+// Codes carry valid control digits (the public CNP and fiscal-code rules), as validation would demand.
 std::string personalCode(Random& random, bool female)
 {
     const QDate birth = QDate(1935, 1, 1).addDays(random.between(0, QDate(1935, 1, 1).daysTo(QDate(2000, 12, 31))));
@@ -50,9 +50,10 @@ std::string fiscalCode(Random& random)
 std::string personName(Random& random, bool female)
 {
     const auto firstNames = female ? femaleFirstNames() : maleFirstNames();
-    std::string name = pickText(random, surnames()) + " " + pickText(random, firstNames);
-    if (random.percent(15))
-        name += " " + pickText(random, firstNames);
+    std::string name = pickText(random, surnames());
+    const int given = random.percent(15) ? 2 : 1;
+    for (int i = 0; i < given; ++i)
+        name.append(" ").append(random.pick(firstNames));
     return name;
 }
 
@@ -81,7 +82,7 @@ Holder makeHolder(Random& random)
     const bool company = random.percent(8);
     const bool female = random.percent(45);
     holder.name = company ? companyName(random) : personName(random, female);
-    if (random.percent(40))
+    if (random.percent(40))  // some clerks type names in capitals
         holder.name = upper(holder.name);
     holder.taxRoll = std::to_string(random.between(1, 60000));
     if (!random.percent(3))

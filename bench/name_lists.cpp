@@ -1,4 +1,4 @@
-// The lists behind generated holders. Letters with cedilla (Ş, Ţ), as Windows-1250 holds them.
+// The lists behind generated holders; Ş and Ţ with cedilla, the forms Windows-1250 holds.
 #include "bench/name_lists.h"
 
 namespace velmar::bench {

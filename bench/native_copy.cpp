@@ -1,19 +1,20 @@
-// Reading the files back rather than generating twice: the native side gets what the files hold,
-// after width cuts and rounding, not what the generator meant.
+// The dBase files read back into native tables.
 #include "bench/native_copy.h"
 
 #include "bench/statements.h"
 #include "store/dbf/dbf_table.h"
-#include "store/dbf/table_file.h"
+#include "store/file_lookup.h"
 #include "store/table_schema.h"
 
 namespace velmar::bench {
 
+// Reading the files back rather than generating twice: the native side gets what the files hold,
+// after width cuts and rounding, not what the generator meant.
 void copyTablesToNative(const QString& dataFolder, NativeDb& target)
 {
     target.run(QStringLiteral("BEGIN"));
     for (const TableDef& def : permanentTables()) {
-        const QString path = findTableFile(dataFolder, def.name);
+        const QString path = findFileAnyCase(dataFolder, def.fileName());
         if (path.isEmpty())
             continue;
         const DbfTable table = DbfTable::load(path);

@@ -1,5 +1,4 @@
-// A plain SQLite database file, the yardstick the dBase engine is measured against: same statements,
-// same bound parameters, SQLite's own defaults for journal and synchronous writes.
+// A plain SQLite database file, the yardstick the dBase engine is measured against.
 #pragma once
 
 #include <QString>
@@ -11,6 +10,7 @@ struct sqlite3_stmt;
 
 namespace velmar::bench {
 
+// Same statements and bound parameters as Database; SQLite's default journal and synchronous settings.
 class NativeDb {
 public:
     explicit NativeDb(const QString& path);  // creates the file when missing

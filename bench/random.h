@@ -1,5 +1,4 @@
-// A small seeded random source whose draws depend only on the seed, so a register can be regenerated
-// byte for byte (the standard distributions may differ between library versions; these do not).
+// A seeded random source whose draws depend on the seed alone, so a register can be made again.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +7,7 @@
 
 namespace velmar::bench {
 
+// Own draws over the engine: the standard distributions may differ between library versions.
 class Random {
 public:
     explicit Random(std::uint64_t seed) : engine_(seed) {}

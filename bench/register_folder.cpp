@@ -2,7 +2,7 @@
 #include "bench/register_folder.h"
 
 #include "store/dbf/dbf_table.h"
-#include "store/dbf/table_file.h"
+#include "store/file_lookup.h"
 #include "store/store_error.h"
 
 #include <QDir>
@@ -20,9 +20,9 @@ void writeRegisterFolder(const QString& folder, const RegisterSize& size)
         throw StoreError(QStringLiteral("Cannot create the folder %1").arg(folder));
     std::map<QString, DbfTable> tables;
     for (const TableDef& def : permanentTables()) {
-        if (const QString existing = findTableFile(folder, def.name); !existing.isEmpty())
+        if (const QString existing = findFileAnyCase(folder, def.fileName()); !existing.isEmpty())
             throw StoreError(QStringLiteral("%1 already exists: choose a folder without tables").arg(existing));
-        tables.emplace(def.name, DbfTable::create(tableFilePath(folder, def.name), def.fields, kWindows1250Driver));
+        tables.emplace(def.name, DbfTable::create(pathAnyCase(folder, def.fileName()), def.fields, kWindows1250Driver));
     }
     generateRegister(size, [&tables](const TableDef& def, std::vector<Cell> cells) {
         DbfTable& table = tables.at(def.name);

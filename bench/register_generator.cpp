@@ -1,5 +1,4 @@
-// Contracts, schedules and payments. Paid amounts on the installments are the sums of their payment
-// rows, so the register holds together as one the program wrote would.
+// Contracts, their schedules and their payments.
 #include "bench/register_generator.h"
 
 #include "bench/holder.h"
@@ -74,6 +73,7 @@ std::vector<Installment> schedule(Random& random, QDate signedOn, int count)
     return installments;
 }
 
+// Paid amounts on the installments are the sums of their payment rows, as in a register the program wrote.
 // Payments go to installments already due (the first one always is: it falls within 90 days of
 // signing). One that lands on a settled installment pays the oldest one still owed, or only penalty.
 std::vector<Payment> payments(Random& random, Contract& contract, int count)

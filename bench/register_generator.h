@@ -1,5 +1,4 @@
-// The rows of a large, realistic register: contracts signed 2000-2020 with their yearly installments
-// and payments, the same rows for the same seed. Rows go to a sink, which decides where they land.
+// The rows of a large, realistic register, the same rows for the same seed.
 #pragma once
 
 #include "store/dbf/dbf_value.h"
@@ -24,7 +23,8 @@ QDate registerDate();
 
 using RowSink = std::function<void(const TableDef& table, std::vector<Cell> row)>;
 
-// Per contract, in the order they were signed: its Contract row, its Rate rows, its Chitante rows.
+// Contracts signed 2000-2020 with yearly installments and payments, handed to the sink, which decides
+// where they land. Per contract, in the order they were signed: its Contract row, its Rate rows, its Chitante rows.
 // Identifiers run 1..n in each table; every payment row is a payment of its own.
 void generateRegister(const RegisterSize& size, const RowSink& sink);
 

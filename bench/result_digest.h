@@ -1,5 +1,4 @@
-// A selection's answer boiled down: lets the two engines' answers be compared, and makes reading
-// every column of every row work that cannot be optimised away.
+// A selection's answer boiled down, to compare the two engines and to read every cell.
 #pragma once
 
 #include "store/sql/database.h"
@@ -10,6 +9,7 @@ struct sqlite3_stmt;
 
 namespace velmar::bench {
 
+// Summing what was read also keeps the compiler from skipping the reads.
 struct ResultDigest {
     qint64 rows = 0;
     qint64 numberSum = 0;  // whole numbers, and the whole parts of the others

@@ -1,5 +1,4 @@
-// Fills one row of a described table by column name, so generated rows follow the table's own
-// column list whatever its order.
+// Fills one row of a described table by column name.
 #pragma once
 
 #include "store/dbf/dbf_value.h"
@@ -12,6 +11,7 @@
 
 namespace velmar::bench {
 
+// Generated rows then follow the table's own column list, whatever its order.
 class RowBuilder {
 public:
     explicit RowBuilder(const TableDef& table);

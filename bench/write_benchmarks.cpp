@@ -1,5 +1,4 @@
-// One-row changes to Rate, each committed on its own: the Database in its own journaled transaction,
-// native SQLite in autocommit. Real time, since most of it is spent waiting for the disk.
+// One-row changes to Rate, each committed on its own.
 #include "bench/benchmarks.h"
 
 #include "bench/row_builder.h"
@@ -12,6 +11,8 @@ namespace velmar::bench {
 
 namespace {
 
+// The Database commits in its own journaled transaction, native SQLite in autocommit. Real time, since
+// most of it is waiting for the disk.
 using Execute = std::function<void(const QString& sql, const QVariantList& params)>;
 
 Execute velmarExecute(BenchRegister& reg)

@@ -8,5 +8,7 @@
 namespace velmar::cli {
 
 int sqlCommand(const QStringList& args, QTextStream& out);
+int initCommand(const QStringList& args, QTextStream& out);
+int logCommand(const QStringList& args, QTextStream& out);
 
 }  // namespace velmar::cli

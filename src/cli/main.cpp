@@ -14,6 +14,8 @@ const std::map<QString, Command>& commands()
 {
     static const std::map<QString, Command> table{
         {QStringLiteral("sql"), velmar::cli::sqlCommand},
+        {QStringLiteral("init"), velmar::cli::initCommand},
+        {QStringLiteral("log"), velmar::cli::logCommand},
     };
     return table;
 }
@@ -47,6 +49,10 @@ int main(int argc, char* argv[])
     } catch (const velmar::StoreError& e) {
         out.flush();
         err << e.message() << Qt::endl;
+        return 1;
+    } catch (const std::exception& e) {
+        out.flush();
+        err << QString::fromLocal8Bit(e.what()) << Qt::endl;
         return 1;
     }
 }

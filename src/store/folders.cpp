@@ -1,10 +1,13 @@
-// Folder resolution.
+// Folder resolution and the shared file and folder operations.
 #include "store/folders.h"
+
+#include "store/store_error.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
+#include <QSaveFile>
 
 namespace velmar {
 
@@ -30,5 +33,50 @@ QString systemFolder()
 }
 
 QString localDataFolder() { return QDir(programFolder()).filePath(QStringLiteral("Data")); }
+
+QString tempFolder() { return QDir(systemFolder()).filePath(QStringLiteral("TEMP")); }
+
+QString TempFileName(const QString& prefix, const QString& extension)
+{
+    QDir dir(tempFolder());
+    if (!dir.mkpath(QStringLiteral(".")))
+        return {};
+    for (int n = 0; n < 1000; ++n) {
+        const QString candidate = dir.filePath(prefix + QString::number(n) + extension);
+        if (!QFileInfo::exists(candidate) || QFile::remove(candidate))
+            return candidate;
+    }
+    return {};
+}
+
+QString PrivateTempDir()
+{
+    QDir temp(tempFolder());
+    if (!temp.mkpath(QStringLiteral(".")))
+        return {};
+    for (int n = 0; n < 100; ++n) {
+        const QString candidate = temp.filePath(QStringLiteral("GMT%1").arg(n));
+        if (QFileInfo::exists(candidate) && !DelDir(candidate))
+            continue;
+        return temp.mkpath(candidate) ? candidate : QString();
+    }
+    return {};
+}
+
+bool DelDir(const QString& path)
+{
+    QDir dir(path);
+    return !dir.exists() || dir.removeRecursively();
+}
+
+void ResourceToFile(const QString& resource, const QString& path)
+{
+    QFile source(resource);
+    if (!source.open(QIODevice::ReadOnly))
+        throw StoreError(QStringLiteral("Programul nu contine fisierul %1").arg(resource));
+    QSaveFile target(path);
+    if (!target.open(QIODevice::WriteOnly) || target.write(source.readAll()) != source.size() || !target.commit())
+        throw StoreError(QStringLiteral("Nu pot scrie fisierul %1: %2").arg(path, target.errorString()));
+}
 
 }  // namespace velmar

@@ -1,5 +1,5 @@
-// Where the program keeps its files on this system: the program folder (holding Data/), the system
-// folder (holding the machine settings and TEMP). VELMAR_HOME and VELMAR_SYSTEM_DIR override both.
+// Where the program keeps its files on this system, and the small file and folder operations the
+// subsystems share. VELMAR_HOME and VELMAR_SYSTEM_DIR override the two base folders.
 #pragma once
 
 #include <QString>
@@ -7,7 +7,19 @@
 namespace velmar {
 
 QString programFolder();    // $VELMAR_HOME, else the executable's folder when writable, else ~/.local/share/velmar
-QString systemFolder();     // $VELMAR_SYSTEM_DIR, else ~/.local/state/velmar
+QString systemFolder();     // $VELMAR_SYSTEM_DIR, else ~/.local/state/velmar (machine settings, TEMP)
 QString localDataFolder();  // programFolder()/Data
+QString tempFolder();       // systemFolder()/TEMP: numbered temporary files and work tables
+
+// A free numbered name prefix + n + extension (n = 0..999) in tempFolder(): a name no file has, or whose
+// old file could be deleted. Empty when all are taken. Creates tempFolder() when missing.
+QString TempFileName(const QString& prefix, const QString& extension);
+// A private working folder TEMP/GMTn (n = 0..99), emptied or new; empty when none can be had.
+QString PrivateTempDir();
+// Deletes a folder with everything in it, without questions; true when it is gone.
+bool DelDir(const QString& path);
+// Writes a file the program carries (a Qt resource path such as ":/carried/Incas.xls") to `path`,
+// replacing a file of that name. Throws StoreError when it cannot.
+void ResourceToFile(const QString& resource, const QString& path);
 
 }  // namespace velmar

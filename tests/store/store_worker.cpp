@@ -1,5 +1,7 @@
 // A second process for the store tests: writes into a data folder at the same time as another one,
 // or dies in the middle of a commit.
+#include "store/id_counters.h"
+#include "store/settings.h"
 #include "store/sql/database.h"
 #include "store/sql/journal.h"
 #include "store/sql/transaction.h"
@@ -18,6 +20,17 @@ int insertRows(const QString& folder, int count, const QString& tag)
     Database db(folder);
     for (int i = 0; i < count; ++i)
         db.execute(QStringLiteral("INSERT INTO Log (IDLOG, ACTIUNE) VALUES (?, ?)"), {i, tag});
+    return 0;
+}
+
+// worker ids FOLDER COUNT: draws COUNT identifiers from the IDCON counter and prints them.
+int drawIds(const QString& folder, int count)
+{
+    Database db(folder);
+    Settings settings(folder, folder);
+    IdCounters ids(settings, db.lock());
+    for (int i = 0; i < count; ++i)
+        std::cout << ids.NextId(QStringLiteral("IDCON")).toStdString() << '\n';
     return 0;
 }
 
@@ -48,12 +61,14 @@ int main(int argc, char* argv[])
         // exec FOLDER STATEMENT: one change, as another workstation would make it.
         if (args.value(1) == u"exec")
             return Database(args.value(2)).execute(args.value(3)) >= 0 ? 0 : 1;
+        if (args.value(1) == u"ids")
+            return drawIds(args.value(2), args.value(3).toInt());
         if (args.value(1) == u"crash")
             return crashMidCommit(args.value(2));
     } catch (const std::exception& e) {
         std::cerr << e.what() << '\n';
         return 1;
     }
-    std::cerr << "usage: store_worker exec FOLDER SQL | insert FOLDER COUNT TAG | crash FOLDER\n";
+    std::cerr << "usage: store_worker exec FOLDER SQL | insert FOLDER COUNT TAG | ids FOLDER COUNT | crash FOLDER\n";
     return 2;
 }

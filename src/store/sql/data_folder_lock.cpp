@@ -36,10 +36,19 @@ int DataFolderLock::slotOf(const QString& filePath)
     return int(hash % kSlots);
 }
 
-DataFolderLock::DataFolderLock(QString folder)
-    : folder_(std::move(folder)), file_(QDir(folder_).filePath(QStringLiteral("Velmar.lck")))
+namespace {
+std::unique_ptr<FileLock> openLockFile(const QString& folder)
 {
+    try {
+        return std::make_unique<FileLock>(QDir(folder).filePath(QStringLiteral("Velmar.lck")));
+    } catch (const std::runtime_error& e) {
+        throw StoreError(QStringLiteral("Folderul de date %1 nu poate fi folosit: nu se poate scrie in el (%2)")
+                             .arg(QDir::toNativeSeparators(folder), QString::fromLocal8Bit(e.what())));
+    }
 }
+}  // namespace
+
+DataFolderLock::DataFolderLock(QString folder) : folder_(std::move(folder)), file_(openLockFile(folder_)) {}
 
 DataFolderLock::Guard::Guard(DataFolderLock& lock, FileLock::Mode mode) : lock_(lock) { lock_.enter(mode); }
 
@@ -54,19 +63,19 @@ void DataFolderLock::enter(FileLock::Mode mode)
         return;
     }
     if (Journal::existsIn(folder_)) {
-        file_.lock(FileLock::Mode::Exclusive);
+        file_->lock(FileLock::Mode::Exclusive);
         try {
             recoverJournal();
         } catch (...) {
-            file_.unlock();
+            file_->unlock();
             throw;
         }
         if (mode == FileLock::Mode::Shared) {
-            file_.unlock();
-            file_.lock(mode);
+            file_->unlock();
+            file_->lock(mode);
         }
     } else {
-        file_.lock(mode);
+        file_->lock(mode);
     }
     mode_ = mode;
     depth_ = 1;
@@ -75,7 +84,7 @@ void DataFolderLock::enter(FileLock::Mode mode)
 void DataFolderLock::leave()
 {
     if (--depth_ == 0)
-        file_.unlock();
+        file_->unlock();
 }
 
 void DataFolderLock::recoverJournal()
@@ -88,7 +97,7 @@ void DataFolderLock::recoverJournal()
 DataFolderLock::Generations DataFolderLock::generations() const
 {
     Generations g;
-    const QByteArray bytes = file_.read(0, kGenerationBytes);
+    const QByteArray bytes = file_->read(0, kGenerationBytes);
     if (bytes.size() < kGenerationBytes)
         return g;  // a new lock file: nothing was ever committed through it
     g.global = qFromLittleEndian<std::uint64_t>(bytes.constData());
@@ -107,7 +116,7 @@ DataFolderLock::Generations DataFolderLock::bump(const QStringList& filePaths)
     qToLittleEndian<std::uint64_t>(g.global, bytes.data());
     for (int i = 0; i < kSlots; ++i)
         qToLittleEndian<std::uint64_t>(g.perTable[size_t(i)], bytes.data() + 8 * (i + 1));
-    file_.write(0, bytes);
+    file_->write(0, bytes);
     return g;
 }
 

@@ -50,7 +50,7 @@ private:
     void recoverJournal();
 
     QString folder_;
-    FileLock file_;
+    std::unique_ptr<FileLock> file_;
     int depth_ = 0;
     FileLock::Mode mode_ = FileLock::Mode::Shared;
 };

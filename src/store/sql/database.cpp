@@ -1,7 +1,7 @@
 // Database: SQLite over the folder's table files, with locking, refreshing and journaled commits.
 #include "store/sql/database.h"
 
-#include "store/dbf/table_file.h"
+#include "store/file_lookup.h"
 #include "store/file_change.h"
 #include "store/sql/ddl_statement.h"
 #include "store/sql/journal.h"
@@ -137,7 +137,7 @@ void Database::registerPermanentTables()
     for (const TableDef& def : permanentTables()) {
         if (hasTable(def.name))
             continue;
-        const QString path = findTableFile(folder_, def.name);
+        const QString path = findFileAnyCase(folder_, def.fileName());
         if (!path.isEmpty())
             registerTable(def.name, path, def.fields);
     }
@@ -334,9 +334,9 @@ void Database::createTable(const QString& name, const std::vector<DbfField>& fie
         throw StoreError(QStringLiteral("Tabela %1 nu poate fi creata in timpul unei tranzactii").arg(name));
     DataFolderLock::Guard guard(*lock_, FileLock::Mode::Exclusive);
     refresh();
-    if (hasTable(name) || !findTableFile(folder_, name).isEmpty())
+    if (hasTable(name) || !findFileAnyCase(folder_, name + QStringLiteral(".dbf")).isEmpty())
         throw StoreError(QStringLiteral("Tabela %1 exista deja in %2").arg(name, folder_));
-    const QString path = tableFilePath(folder_, name);
+    const QString path = pathAnyCase(folder_, name + QStringLiteral(".dbf"));
     commitFiles({DbfTable::create(path, fields, kWindows1250Driver).pendingChange(QDate::currentDate())});
     registerTable(name, path, {});
 }
@@ -381,6 +381,8 @@ void Database::pack(const QString& table)
     DataFolderLock::Guard guard(*lock_, FileLock::Mode::Exclusive);
     refresh();
     TableCache& target = cache(table);
+    if (target.table().liveRowCount() == target.table().rowCount())
+        return;  // nothing to remove: leave the file alone
     commitFiles({target.table().packChange(QDate::currentDate())});
     target.invalidate();
 }

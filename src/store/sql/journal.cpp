@@ -111,7 +111,8 @@ void Journal::commit(const QString& folder, const std::vector<FileChange>& chang
     {
         QFile journal(path);
         if (!journal.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            journalError(path, journal.errorString());
+            throw StoreError(QStringLiteral("Nu pot scrie in folderul de date %1: %2")
+                                 .arg(QDir::toNativeSeparators(folder), journal.errorString()));
         QDataStream out(&journal);
         out.setByteOrder(QDataStream::LittleEndian);
         out.writeRawData(kMagic.constData(), int(kMagic.size()));

@@ -1,0 +1,37 @@
+// Building the program's context.
+#include "shell/app_context.h"
+
+#include "store/action_log.h"
+#include "store/folders.h"
+#include "store/id_counters.h"
+#include "store/settings.h"
+#include "store/sql/database.h"
+#include "store/store_error.h"
+
+#include <QDir>
+
+namespace velmar {
+
+std::unique_ptr<AppContext> AppContext::openLocal()
+{
+    const QString data = localDataFolder();
+    if (!QDir().mkpath(data))
+        throw StoreError(QStringLiteral("Nu pot crea folderul de date %1").arg(QDir::toNativeSeparators(data)));
+    return std::make_unique<AppContext>(velmar::programFolder(), velmar::systemFolder(), data, WorkingMode::Local);
+}
+
+AppContext::AppContext(QString programFolder, QString systemFolder, QString dataFolder, WorkingMode mode)
+    : programFolder_(std::move(programFolder)),
+      systemFolder_(std::move(systemFolder)),
+      dataFolder_(std::move(dataFolder)),
+      mode_(mode),
+      settings_(std::make_unique<Settings>(dataFolder_, systemFolder_)),
+      db_(std::make_unique<Database>(dataFolder_)),
+      ids_(std::make_unique<IdCounters>(*settings_, db_->lock())),
+      userText_(logUserText())
+{
+}
+
+AppContext::~AppContext() = default;
+
+}  // namespace velmar

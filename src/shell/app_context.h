@@ -1,0 +1,46 @@
+// Everything a running program shares, built once at start-up and handed to whoever needs it: the
+// folders, the working mode, the database, the settings and counters, the user text and whether the
+// administrator has logged in.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+namespace velmar {
+
+class Database;
+class IdCounters;
+class Settings;
+
+enum class WorkingMode { Local, Network, Archive };
+
+class AppContext {
+public:
+    // Local mode on the program's own Data folder (created when missing).
+    static std::unique_ptr<AppContext> openLocal();
+    AppContext(QString programFolder, QString systemFolder, QString dataFolder, WorkingMode mode);
+    ~AppContext();
+
+    const QString& programFolder() const { return programFolder_; }
+    const QString& systemFolder() const { return systemFolder_; }
+    const QString& dataFolder() const { return dataFolder_; }
+    WorkingMode mode() const { return mode_; }
+
+    Database& db() { return *db_; }
+    Settings& settings() { return *settings_; }
+    IdCounters& ids() { return *ids_; }
+    const QString& userText() const { return userText_; }
+    bool administrator = false;
+
+private:
+    QString programFolder_;
+    QString systemFolder_;
+    QString dataFolder_;
+    WorkingMode mode_;
+    std::unique_ptr<Settings> settings_;
+    std::unique_ptr<Database> db_;
+    std::unique_ptr<IdCounters> ids_;
+    QString userText_;
+};
+
+}  // namespace velmar

@@ -1,0 +1,24 @@
+// The start-up maintenance of a local data folder (or an opened archive), in its order: create the
+// missing tables (seeding new rate tables), trim the action log, upgrade old tables, compact weekly.
+#pragma once
+
+#include "store/maintenance.h"
+
+#include <QStringList>
+#include <functional>
+
+namespace velmar {
+
+class AppContext;
+
+struct MaintenanceReport {
+    QStringList created;
+    qint64 logEntriesRemoved = 0;
+    UpgradeResult upgrade;
+    bool compacted = false;
+};
+
+// `compactionStep` runs after each table the weekly compaction looks at (the splash's progress bar).
+MaintenanceReport RunLocalMaintenance(AppContext& app, const std::function<void()>& compactionStep);
+
+}  // namespace velmar
