@@ -9,6 +9,7 @@
 #include "support/python_check.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -293,6 +294,23 @@ TEST(Transaction, TwoProcessesWritingOneTableAtOnceLoseNothing)
               QStringLiteral("ACTIUNE,N\nA,500\nB,500\n"));
     const auto run = test::runPython(QStringLiteral("import sys, dbfread\nprint(len(list(dbfread.DBF(sys.argv[1]))))"), {f.file("Log.dbf")});
     EXPECT_EQ(run.out.trimmed(), QStringLiteral("1000")) << run.err.toStdString();
+}
+
+TEST(Database, AFolderThatCannotBeWrittenIsNamed)
+{
+    test::TempFolder dir;
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    if (QFileInfo(dir.path()).isWritable() && QFile(dir.file("probe")).open(QIODevice::WriteOnly)) {
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        GTEST_SKIP() << "permissions do not stop this user (root)";
+    }
+    try {
+        Database db(dir.path());
+        ADD_FAILURE() << "opened a folder it cannot write";
+    } catch (const StoreError& e) {
+        EXPECT_TRUE(e.message().contains(dir.path())) << e.message().toStdString();
+    }
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 TEST(Database, PackRemovesDeletedRowsForGood)
