@@ -3,6 +3,7 @@
 
 #include "shell/app_context.h"
 #include "shell/local_maintenance.h"
+#include "shell/version.h"
 #include "store/action_log.h"
 #include "store/dates.h"
 #include "store/sql/csv_format.h"
@@ -12,6 +13,7 @@ namespace velmar::cli {
 int initCommand(const QStringList&, QTextStream& out)
 {
     const auto app = AppContext::openLocal();
+    RecordVersion(*app);
     const MaintenanceReport r = RunLocalMaintenance(*app, [] {});
     out << "Folder de date: " << app->dataFolder() << '\n';
     out << "Tabele create: " << (r.created.isEmpty() ? QStringLiteral("-") : r.created.join(QStringLiteral(", "))) << '\n';

@@ -15,6 +15,9 @@ TEST(CliMaintenance, InitPreparesANewFolderOnceAndLogListsTheEntries)
     ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
     EXPECT_TRUE(first.out.contains("Tabele create: Log, Contract, Rate, Chitante, PenalIst, Inflatie, UndoRate")) << first.out.toStdString();
     EXPECT_TRUE(first.out.contains("Compactare: facuta\n"));
+    EXPECT_EQ(test::readBytes(home.file("system/GMT.dII")),
+              QStringLiteral("[56]\r\nCALE=%1\r\nVER=1.0006\r\n").arg(home.path()).toUtf8());
+    EXPECT_TRUE(test::readBytes(home.file("Data/VLMR.set")).contains("[56]\r\nVER=1.0006\r\n"));
     const auto second = cli.run({"init"});
     EXPECT_TRUE(second.out.contains("Tabele create: -")) << second.out.toStdString();
     EXPECT_TRUE(second.out.contains("Compactare: facuta deja saptamana aceasta"));
