@@ -10,5 +10,10 @@ namespace velmar::cli {
 int sqlCommand(const QStringList& args, QTextStream& out);
 int initCommand(const QStringList& args, QTextStream& out);
 int logCommand(const QStringList& args, QTextStream& out);
+int penaltyCommand(const QStringList& args, QTextStream& out);
+int monthsCommand(const QStringList& args, QTextStream& out);
+int factorCommand(const QStringList& args, QTextStream& out);
+int reindexCommand(const QStringList& args, QTextStream& out);
+int ratesCommand(const QStringList& args, QTextStream& out);
 
 }  // namespace velmar::cli

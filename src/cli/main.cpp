@@ -16,6 +16,11 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("sql"), velmar::cli::sqlCommand},
         {QStringLiteral("init"), velmar::cli::initCommand},
         {QStringLiteral("log"), velmar::cli::logCommand},
+        {QStringLiteral("penalty"), velmar::cli::penaltyCommand},
+        {QStringLiteral("months"), velmar::cli::monthsCommand},
+        {QStringLiteral("factor"), velmar::cli::factorCommand},
+        {QStringLiteral("reindex"), velmar::cli::reindexCommand},
+        {QStringLiteral("rates"), velmar::cli::ratesCommand},
     };
     return table;
 }

@@ -1,6 +1,7 @@
 // Building the program's context.
 #include "shell/app_context.h"
 
+#include "debt/rate_tables.h"
 #include "store/action_log.h"
 #include "store/folders.h"
 #include "store/id_counters.h"
@@ -28,6 +29,7 @@ AppContext::AppContext(QString programFolder, QString systemFolder, QString data
       settings_(std::make_unique<Settings>(dataFolder_, systemFolder_)),
       db_(std::make_unique<Database>(dataFolder_)),
       ids_(std::make_unique<IdCounters>(*settings_, db_->lock())),
+      rates_(std::make_unique<RateTables>()),
       userText_(logUserText())
 {
 }

@@ -10,6 +10,7 @@ namespace velmar {
 
 class Database;
 class IdCounters;
+class RateTables;
 class Settings;
 
 enum class WorkingMode { Local, Network, Archive };
@@ -29,6 +30,7 @@ public:
     Database& db() { return *db_; }
     Settings& settings() { return *settings_; }
     IdCounters& ids() { return *ids_; }
+    RateTables& rates() { return *rates_; }
     const QString& userText() const { return userText_; }
     bool administrator = false;
 
@@ -40,6 +42,7 @@ private:
     std::unique_ptr<Settings> settings_;
     std::unique_ptr<Database> db_;
     std::unique_ptr<IdCounters> ids_;
+    std::unique_ptr<RateTables> rates_;
     QString userText_;
 };
 

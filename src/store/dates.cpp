@@ -87,4 +87,11 @@ QString formatDate(QDate date)
     return QString::asprintf("%02d.%02d.%04d", date.day(), date.month(), date.year());
 }
 
+int MonthsBetween(qint64 dayA, qint64 dayB)
+{
+    const QDate a = dateFromDayNumber(dayA);
+    const QDate b = dateFromDayNumber(dayB);
+    return (a.year() * 12 + a.month()) - (b.year() * 12 + b.month());
+}
+
 }  // namespace velmar

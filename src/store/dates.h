@@ -26,6 +26,10 @@ QString DayToText(double day);
 // 31.01 + 1 -> end of February, 29.02.2012 + 12 -> 28.02.2013.
 QDate AddMonths(QDate date, int months);
 
+// Calendar-month steps from b to a: (year(a) * 12 + month(a)) - (year(b) * 12 + month(b)), days ignored.
+// (01.02.2015, 31.01.2015) -> 1; (15.03.2014, 20.06.2014) -> -3.
+int MonthsBetween(qint64 dayA, qint64 dayB);
+
 // "dd.MM.yyyy", single-digit day and month allowed, year always four digits; no blanks.
 std::optional<QDate> parseDate(QStringView text);
 // "dd.MM.yyyy"; empty for an invalid date.

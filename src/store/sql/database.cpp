@@ -176,7 +176,7 @@ QueryResult Database::select(const QString& sql, const QVariantList& params)
     DataFolderLock::Guard guard(*lock_, FileLock::Mode::Shared);
     refresh();
     QueryResult result;
-    run(sql, params, &result);
+    run(sql, {params}, &result);
     return result;
 }
 
@@ -186,64 +186,70 @@ qint64 Database::execute(const QString& sql, const QVariantList& params)
         runDdl(*ddl);
         return 0;
     }
+    return executeBatch(sql, {params});
+}
+
+qint64 Database::executeBatch(const QString& sql, const std::vector<QVariantList>& paramRows)
+{
     if (inTransaction())
-        return run(sql, params, nullptr);
+        return run(sql, paramRows, nullptr);
     Transaction transaction(*this);
-    const qint64 changed = run(sql, params, nullptr);
+    const qint64 changed = run(sql, paramRows, nullptr);
     transaction.commit();
     return changed;
 }
 
-qint64 Database::run(const QString& sql, const QVariantList& params, QueryResult* result)
+StoreError Database::engineError()
 {
-    sqlite3_stmt* stmt = nullptr;
+    QString message = QString::fromUtf8(sqlite3_errmsg(db_));
+    static const QRegularExpression missing(QStringLiteral("^no such table: (?:main\\.)?(.+)$"));
+    if (const auto m = missing.match(message); m.hasMatch())
+        message = QStringLiteral("Tabela %1 nu exista in folderul de date %2").arg(m.captured(1), folder_);
+    if (inTransaction())
+        transactionFailed_ = true;  // the statement may have changed rows before it failed
+    return StoreError(message);
+}
+
+qint64 Database::run(const QString& sql, const std::vector<QVariantList>& paramRows, QueryResult* result)
+{
+    using Statement = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)>;
     const QByteArray text = sql.toUtf8();
-    auto failure = [&]() -> StoreError {
-        QString message = QString::fromUtf8(sqlite3_errmsg(db_));
-        static const QRegularExpression missing(QStringLiteral("^no such table: (?:main\\.)?(.+)$"));
-        if (const auto m = missing.match(message); m.hasMatch())
-            message = QStringLiteral("Tabela %1 nu exista in folderul de date %2").arg(m.captured(1), folder_);
-        sqlite3_finalize(stmt);
-        if (inTransaction())
-            transactionFailed_ = true;
-        return StoreError(message);
-    };
-    if (sqlite3_prepare_v2(db_, text.constData(), int(text.size()), &stmt, nullptr) != SQLITE_OK)
-        throw failure();
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db_, text.constData(), int(text.size()), &raw, nullptr) != SQLITE_OK)
+        throw engineError();
+    const Statement stmt(raw, sqlite3_finalize);
     if (!stmt)
         return 0;  // only blanks or a comment
-    if (result && !sqlite3_stmt_readonly(stmt)) {
-        sqlite3_finalize(stmt);
+    if (result && !sqlite3_stmt_readonly(stmt.get()))
         throw StoreError(QStringLiteral("O interogare nu poate modifica date: %1").arg(sql));
-    }
-    if (params.size() != sqlite3_bind_parameter_count(stmt)) {
-        sqlite3_finalize(stmt);
-        throw StoreError(QStringLiteral("Instructiunea asteapta %1 parametri, a primit %2")
-                             .arg(sqlite3_bind_parameter_count(stmt))
-                             .arg(params.size()));
-    }
-    for (int i = 0; i < params.size(); ++i)
-        if (bind(stmt, i + 1, params[i]) != SQLITE_OK)
-            throw failure();
-
-    const int columns = sqlite3_column_count(stmt);
+    const int expected = sqlite3_bind_parameter_count(stmt.get());
+    const int columns = sqlite3_column_count(stmt.get());
     if (result)
         for (int c = 0; c < columns; ++c)
-            result->columns << QString::fromUtf8(sqlite3_column_name(stmt, c));
-    int rc = SQLITE_ROW;
-    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-        if (!result)
-            continue;
-        QVariantList row;
-        row.reserve(columns);
-        for (int c = 0; c < columns; ++c)
-            row << valueOf(stmt, c);
-        result->rows.push_back(std::move(row));
+            result->columns << QString::fromUtf8(sqlite3_column_name(stmt.get(), c));
+
+    qint64 changed = 0;
+    for (const QVariantList& params : paramRows) {
+        if (params.size() != expected)
+            throw StoreError(QStringLiteral("Instructiunea asteapta %1 parametri, a primit %2").arg(expected).arg(params.size()));
+        sqlite3_reset(stmt.get());
+        for (int i = 0; i < params.size(); ++i)
+            if (bind(stmt.get(), i + 1, params[i]) != SQLITE_OK)
+                throw engineError();
+        int rc = SQLITE_ROW;
+        while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
+            if (!result)
+                continue;
+            QVariantList row;
+            row.reserve(columns);
+            for (int c = 0; c < columns; ++c)
+                row << valueOf(stmt.get(), c);
+            result->rows.push_back(std::move(row));
+        }
+        if (rc != SQLITE_DONE)
+            throw engineError();
+        changed += sqlite3_changes64(db_);
     }
-    if (rc != SQLITE_DONE)
-        throw failure();
-    const qint64 changed = sqlite3_changes64(db_);
-    sqlite3_finalize(stmt);
     return changed;
 }
 

@@ -7,6 +7,7 @@
 #include "store/dbf/dbf_field.h"
 #include "store/sql/data_folder_lock.h"
 #include "store/sql/dbf_vtab.h"
+#include "store/store_error.h"
 
 #include <QStringList>
 #include <QVariant>
@@ -44,6 +45,8 @@ public:
     // A change (INSERT, UPDATE, DELETE, CREATE TABLE, ALTER TABLE ... ADD); returns the rows changed.
     // Outside a Transaction it runs in one of its own.
     qint64 execute(const QString& sql, const QVariantList& params = {});
+    // The same change once per parameter row, prepared once; returns the rows changed in all.
+    qint64 executeBatch(const QString& sql, const std::vector<QVariantList>& paramRows);
 
     // Makes another table file (a work table) an SQL table under `sqlName`.
     void attach(const QString& sqlName, const QString& filePath);
@@ -79,7 +82,8 @@ private:
     TableCache& cache(const QString& sqlName);
     void commitFiles(const std::vector<struct FileChange>& changes);
     void runDdl(const DdlStatement& ddl);
-    qint64 run(const QString& sql, const QVariantList& params, QueryResult* result);
+    qint64 run(const QString& sql, const std::vector<QVariantList>& paramRows, QueryResult* result);
+    StoreError engineError();
     void exec(const char* sql);
 
     QString folder_;

@@ -54,6 +54,8 @@ int guarded(sqlite3_vtab* v, F&& operation)
     }
 }
 
+constexpr int kRowidLookup = -1;
+
 bool isWholeNumberField(const DbfField& f) { return f.type == 'N' && f.decimals == 0; }
 
 QByteArray schemaOf(const std::vector<DbfField>& fields)
@@ -96,6 +98,14 @@ int bestIndex(sqlite3_vtab* v, sqlite3_index_info* info)
     const auto& fields = vtabOf(v)->cache->declaredFields();
     for (int i = 0; i < info->nConstraint; ++i) {
         const auto& c = info->aConstraint[i];
+        if (c.usable && c.op == SQLITE_INDEX_CONSTRAINT_EQ && c.iColumn == -1) {
+            info->idxNum = kRowidLookup;  // a row's position in the file, valid while the folder is locked
+            info->aConstraintUsage[i].argvIndex = 1;
+            info->estimatedCost = 1;
+            info->estimatedRows = 1;
+            info->idxFlags = SQLITE_INDEX_SCAN_UNIQUE;
+            return SQLITE_OK;
+        }
         if (c.usable && c.op == SQLITE_INDEX_CONSTRAINT_EQ && c.iColumn >= 0 &&
             isWholeNumberField(fields[size_t(c.iColumn)])) {
             info->idxNum = c.iColumn + 1;
@@ -164,7 +174,12 @@ int filter(sqlite3_vtab_cursor* c, int idxNum, const char*, int argc, sqlite3_va
         cursor->scanEnd = table.rowCount();
         cursor->scanAll = true;
         cursor->rows.clear();
-        if (idxNum > 0 && argc == 1) {
+        if (idxNum == kRowidLookup && argc == 1) {
+            const auto row = wholeNumberOf(argv[0]);
+            cursor->scanAll = false;
+            if (row && *row >= 0 && size_t(*row) < table.rowCount())
+                cursor->rows.push_back(std::uint32_t(*row));
+        } else if (idxNum > 0 && argc == 1) {
             if (const auto key = wholeNumberOf(argv[0])) {
                 cursor->rows = cache->rowsWith(idxNum - 1, *key);
                 cursor->scanAll = false;
@@ -225,13 +240,19 @@ Cell cellOf(sqlite3_value* value)
     }
 }
 
-// Normalises every new value first, so a refused value leaves the row as it was.
-std::vector<Cell> normalizedRow(const DbfTable& table, sqlite3_value** values)
+// Normalises every new value first, so a refused value leaves the row as it was. A value equal to what
+// the row already holds (SQLite passes every column of an updated row) is taken as it is.
+std::vector<Cell> normalizedRow(const DbfTable& table, sqlite3_value** values, std::optional<size_t> current)
 {
     std::vector<Cell> row;
     row.reserve(table.fields().size());
-    for (size_t i = 0; i < table.fields().size(); ++i)
-        row.push_back(table.normalized(int(i), cellOf(values[i])));
+    for (size_t i = 0; i < table.fields().size(); ++i) {
+        Cell value = cellOf(values[i]);
+        if (current && value == table.cell(*current, int(i)))
+            row.push_back(std::move(value));
+        else
+            row.push_back(table.normalized(int(i), value));
+    }
     return row;
 }
 
@@ -247,19 +268,18 @@ int update(sqlite3_vtab* v, int argc, sqlite3_value** argv, sqlite3_int64* newRo
             table.markDeleted(size_t(sqlite3_value_int64(argv[0])));
             return SQLITE_OK;
         }
-        const std::vector<Cell> row = normalizedRow(table, argv + 2);
-        size_t target = 0;
-        if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        const bool inserting = sqlite3_value_type(argv[0]) == SQLITE_NULL;
+        size_t target = inserting ? table.rowCount() : size_t(sqlite3_value_int64(argv[0]));
+        if (!inserting && (sqlite3_value_type(argv[1]) != SQLITE_INTEGER || sqlite3_value_int64(argv[1]) != sqlite3_int64(target)))
+            throw StoreError(QStringLiteral("Numarul randului nu poate fi schimbat"));
+        const std::vector<Cell> row = normalizedRow(table, argv + 2, inserting ? std::nullopt : std::optional(target));
+        if (inserting) {
             target = table.appendRow();
             *newRowid = sqlite3_int64(target);
-        } else {
-            target = size_t(sqlite3_value_int64(argv[0]));
-            if (sqlite3_value_type(argv[1]) != SQLITE_INTEGER || sqlite3_value_int64(argv[1]) != sqlite3_int64(target))
-                throw StoreError(QStringLiteral("Numarul randului nu poate fi schimbat"));
         }
         for (size_t col = 0; col < row.size(); ++col) {
             const Cell old = table.cell(target, int(col));
-            if (old == row[col] && target < table.rowCount() - 1)
+            if (old == row[col] && !inserting)
                 continue;
             table.set(target, int(col), row[col]);
             cache->noteStored(target, int(col), old, row[col]);

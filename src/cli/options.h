@@ -1,0 +1,30 @@
+// Command-line arguments of velmar-cli commands: positional words and --name value options.
+#pragma once
+
+#include <QDate>
+#include <QMap>
+#include <QSet>
+#include <QStringList>
+
+namespace velmar::cli {
+
+struct Options {
+    QStringList positional;
+    QMap<QString, QString> values;  // by option name without the dashes
+    QSet<QString> flags;
+
+    QString value(const QString& name, const QString& fallback = {}) const { return values.value(name, fallback); }
+    bool has(const QString& name) const { return values.contains(name) || flags.contains(name); }
+};
+
+// Options named in `valued` take the next argument; those in `flags` stand alone. Anything else that
+// starts with "--" is refused (StoreError).
+Options parseOptions(const QStringList& args, const QStringList& valued, const QStringList& flags = {});
+// A dd.MM.yyyy date, or StoreError with the program's message.
+QDate dateArgument(const QString& text);
+// A whole number (an identifier), or StoreError naming what was expected.
+qint64 idArgument(const QString& text, const QString& what);
+// Exactly `count` positional arguments, else StoreError with the usage text.
+void requirePositional(const Options& options, int count, const QString& usage);
+
+}  // namespace velmar::cli

@@ -1,0 +1,97 @@
+// Inflation indexation of installments.
+#include "debt/indexation.h"
+
+#include "debt/debt_texts.h"
+#include "debt/rate_tables.h"
+#include "shell/progress_counter.h"
+#include "store/rounding.h"
+#include "store/sql/database.h"
+#include "store/sql/transaction.h"
+#include "store/store_error.h"
+
+namespace velmar {
+
+namespace {
+
+// Stored into a whole-lei column: the storage's rounding, half away from zero.
+qint64 storedWhole(double value)
+{
+    const auto whole = scaleRoundHalfAway(value, 0);
+    if (!whole)
+        throw StoreError(QStringLiteral("Suma indexata %1 nu poate fi memorata").arg(formatNumber(value)));
+    return *whole;
+}
+
+// A factor as it goes into a statement: its shortest general text with 15 significant digits.
+double asStatementText(double factor) { return QString::number(factor, 'g', 15).toDouble(); }
+
+struct Installment {
+    qint64 rowid;
+    qint64 due;
+    QVariant initial;
+    QVariant stored;
+};
+
+void indexContract(const RateTables& rates, const std::vector<Installment>& installments,
+                   std::vector<QVariantList>& updates)
+{
+    std::vector<qint64> due;
+    std::vector<qint64> initial;
+    for (const Installment& i : installments) {
+        due.push_back(i.due);
+        initial.push_back(i.initial.toLongLong());
+    }
+    const std::vector<qint64> indexed = IndexedAmounts(rates, due, initial);
+    for (size_t j = 0; j < installments.size(); ++j) {
+        const QVariant target = installments[j].initial.isNull() ? QVariant() : QVariant(indexed[j]);
+        if (target != installments[j].stored)
+            updates.push_back({target, installments[j].rowid});
+    }
+}
+
+}  // namespace
+
+std::vector<qint64> IndexedAmounts(const RateTables& rates, const std::vector<qint64>& dueDates,
+                                   const std::vector<qint64>& initialAmounts)
+{
+    std::vector<double> factors(dueDates.size(), 1.0);  // factors[k]: from dueDates[k-1] to dueDates[k]
+    for (size_t k = 1; k < dueDates.size(); ++k)
+        factors[k] = asStatementText(rates.InflationFactor(dueDates[k - 1], dueDates[k]));
+    std::vector<qint64> amounts(initialAmounts);
+    for (size_t j = 0; j < amounts.size(); ++j)
+        for (size_t k = 1; k < dueDates.size() && dueDates[k - 1] < dueDates[j]; ++k)
+            amounts[j] = storedWhole(double(amounts[j]) * factors[k]);
+    return amounts;
+}
+
+qint64 ReindexInstallments(Database& db, RateTables& rates, const QString& contractId, ProgressCounter& counter)
+{
+    ProgressScope progress(counter, debt_texts::kReindexCaption);
+    rates.LoadInflationRates(db);
+    Transaction transaction(db);  // also keeps row positions steady between the reading and the writing
+    const bool all = contractId == kAllContracts;
+    const QueryResult rows = db.select(
+        QStringLiteral("SELECT rowid, IDCON, DATARATA, RATAINI, RATACALC FROM Rate %1 ORDER BY IDCON, DATARATA")
+            .arg(all ? QString() : QStringLiteral("WHERE IDCON = ?")),
+        all ? QVariantList{} : QVariantList{contractId.toLongLong()});
+    progress.setMaximum(int(rows.rows.size()));
+
+    std::vector<QVariantList> updates;
+    std::vector<Installment> contract;
+    QVariant currentId;
+    for (const QVariantList& row : rows.rows) {
+        if (row[1] != currentId) {
+            indexContract(rates, contract, updates);
+            contract.clear();
+            currentId = row[1];
+        }
+        contract.push_back({row[0].toLongLong(), row[2].toLongLong(), row[3], row[4]});
+        progress.step();
+    }
+    indexContract(rates, contract, updates);
+    const qint64 changed = db.executeBatch(QStringLiteral("UPDATE Rate SET RATACALC = ? WHERE rowid = ?"), updates);
+    transaction.commit();
+    return changed;
+}
+
+}  // namespace velmar

@@ -1,0 +1,115 @@
+// Rate-table edits.
+#include "debt/rate_edits.h"
+
+#include "debt/debt_texts.h"
+#include "debt/indexation.h"
+#include "store/dates.h"
+#include "store/id_counters.h"
+#include "store/rounding.h"
+#include "store/sql/database.h"
+#include "store/sql/transaction.h"
+#include "store/store_error.h"
+
+#include <QRegularExpression>
+
+namespace velmar {
+
+namespace {
+
+void requireDate(QDate date)
+{
+    if (!date.isValid())
+        throw StoreError(debt_texts::badDate(date.toString()));
+}
+
+void requireRow(Database& db, const QString& table, const QString& idColumn, qint64 id, const QString& missing)
+{
+    const QueryResult found = db.select(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 = ?").arg(table, idColumn), {id});
+    if (found.rows.front().front().toLongLong() == 0)
+        throw StoreError(missing);
+}
+
+QVariantList penaltyValues(const PenaltyRateEdit& edit)
+{
+    requireDate(edit.date);
+    return {qint64(dayNumber(edit.date)), RateText(edit.perDay, false), RateText(edit.perMonth, false)};
+}
+
+QVariantList inflationValues(const InflationRateEdit& edit)
+{
+    requireDate(edit.date);
+    return {qint64(dayNumber(edit.date)), RateText(edit.value, true)};
+}
+
+}  // namespace
+
+QString RateText(const QString& typed, bool negativeAllowed)
+{
+    static const QRegularExpression rate(QStringLiteral(R"(^(-?)(\d{0,3})(?:\.(\d{0,2}))?$)"));
+    const QString text = typed.trimmed();
+    if (text.isEmpty())
+        return QStringLiteral("0");
+    const auto m = rate.match(text);
+    if (!m.hasMatch() || (m.captured(2).isEmpty() && m.captured(3).isEmpty()))
+        throw StoreError(debt_texts::badRate(typed));
+    if (!m.captured(1).isEmpty() && !negativeAllowed)
+        throw StoreError(debt_texts::negativePenalty(typed));
+    return formatNumber(text.toDouble());
+}
+
+qint64 AddPenaltyRate(Database& db, IdCounters& ids, const PenaltyRateEdit& edit)
+{
+    const QVariantList values = penaltyValues(edit);
+    const qint64 id = ids.NextId(QStringLiteral("IDP")).toLongLong();
+    db.execute(QStringLiteral("INSERT INTO PenalIst (IDP, DATASTAB, PEZI, PELUNA) VALUES (?, ?, ?, ?)"), QVariantList{id} + values);
+    return id;
+}
+
+void ChangePenaltyRate(Database& db, qint64 idp, const PenaltyRateEdit& edit)
+{
+    const QVariantList values = penaltyValues(edit);
+    requireRow(db, QStringLiteral("PenalIst"), QStringLiteral("IDP"), idp, debt_texts::noPenaltyRow(idp));
+    db.execute(QStringLiteral("UPDATE PenalIst SET DATASTAB = ?, PEZI = ?, PELUNA = ? WHERE IDP = ?"), values + QVariantList{idp});
+}
+
+void DeletePenaltyRate(Database& db, qint64 idp)
+{
+    requireRow(db, QStringLiteral("PenalIst"), QStringLiteral("IDP"), idp, debt_texts::noPenaltyRow(idp));
+    db.execute(QStringLiteral("DELETE FROM PenalIst WHERE IDP = ?"), {idp});
+}
+
+template <typename Edit>
+void InflationRateEditor::editAndReindex(Edit&& edit)
+{
+    Transaction transaction(db_);
+    edit();
+    ReindexInstallments(db_, rates_, kAllContracts, counter_);
+    transaction.commit();
+}
+
+qint64 InflationRateEditor::add(const InflationRateEdit& edit)
+{
+    const QVariantList values = inflationValues(edit);
+    const qint64 id = ids_.NextId(QStringLiteral("IDINF")).toLongLong();
+    editAndReindex([&] {
+        db_.execute(QStringLiteral("INSERT INTO Inflatie (IDINF, DATASTAB, VALOARE) VALUES (?, ?, ?)"), QVariantList{id} + values);
+    });
+    return id;
+}
+
+void InflationRateEditor::change(qint64 idinf, const InflationRateEdit& edit)
+{
+    const QVariantList values = inflationValues(edit);
+    requireRow(db_, QStringLiteral("Inflatie"), QStringLiteral("IDINF"), idinf, debt_texts::noInflationRow(idinf));
+    editAndReindex([&] {
+        db_.execute(QStringLiteral("UPDATE Inflatie SET DATASTAB = ?, VALOARE = ? WHERE IDINF = ?"), values + QVariantList{idinf});
+    });
+}
+
+void InflationRateEditor::remove(qint64 idinf)
+{
+    requireRow(db_, QStringLiteral("Inflatie"), QStringLiteral("IDINF"), idinf, debt_texts::noInflationRow(idinf));
+    editAndReindex([&] { db_.execute(QStringLiteral("DELETE FROM Inflatie WHERE IDINF = ?"), {idinf}); });
+}
+
+}  // namespace velmar
