@@ -15,7 +15,6 @@ PAGES = [
     ("Dos437", "cp437", "DOS 437"),
 ]
 
-REPLACEMENT = 0xFFFD
 PER_LINE = 8
 
 
@@ -26,7 +25,9 @@ def code_points(codec):
         try:
             text, _ = decoder(bytes([byte]), "strict")
         except UnicodeDecodeError:
-            points.append(REPLACEMENT)
+            # As Windows does: a byte the page leaves undefined stands for the control character of the
+            # same number, so every byte survives a read and a write (encoded passwords use them).
+            points.append(byte)
             continue
         if len(text) != 1 or ord(text) > 0xFFFF:
             sys.exit(f"{codec}: byte {byte:#04x} does not decode to one BMP character")
@@ -36,7 +37,7 @@ def code_points(codec):
 
 def table_source(enumerator, codec, title):
     points = code_points(codec)
-    lines = [f"// {title} ({codec}); undefined bytes give U+FFFD.",
+    lines = [f"// {title} ({codec}); undefined bytes give U+0080..U+009F of the same number.",
              f"constexpr std::array<char16_t, 256> k{enumerator} = {{"]
     for start in range(0, 256, PER_LINE):
         row = ", ".join(f"0x{p:04X}" for p in points[start:start + PER_LINE])

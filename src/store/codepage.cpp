@@ -20,7 +20,7 @@ ReverseTable buildReverseTable(CodePage page)
     ReverseTable reverse{};
     for (int byte = 0x80; byte < 0x100; ++byte) {
         const char16_t unit = forward[byte];
-        if (unit != u'\uFFFD' && unit >= 0x80)
+        if (unit >= 0x80)
             reverse[unit] = static_cast<std::uint8_t>(byte);
     }
     // Romanian text typed today uses the comma-below letters; the old 8-bit pages only have the

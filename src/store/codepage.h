@@ -19,7 +19,8 @@ enum class CodePage { Windows1250, Windows1252, Dos852, Dos437 };
 CodePage codePageForLanguageDriver(std::uint8_t ldid);
 std::uint8_t languageDriverFor(CodePage page);
 
-// Byte -> Unicode; bytes the page leaves undefined map to U+FFFD. Generated (codepage_tables.cpp).
+// Byte -> Unicode; a byte the page leaves undefined maps to the control character of the same number
+// (U+0081 for 0x81), as Windows does, so that every byte survives. Generated (codepage_tables.cpp).
 const std::array<char16_t, 256>& byteToUnicodeTable(CodePage page);
 
 QString decodeText(CodePage page, std::string_view bytes);

@@ -127,9 +127,9 @@ TEST(CodePageText, DecodesKnownBytesOfEachPage)
         char16_t unicode;
     } cases[] = {
         {CodePage::Windows1250, 0x80, u'\u20AC'}, {CodePage::Windows1250, 0x8A, u'\u0160'},
-        {CodePage::Windows1250, 0x81, u'\uFFFD'}, {CodePage::Windows1250, 0x98, u'\uFFFD'},
+        {CodePage::Windows1250, 0x81, u'\u0081'}, {CodePage::Windows1250, 0x98, u'\u0098'},
         {CodePage::Windows1252, 0x80, u'\u20AC'}, {CodePage::Windows1252, 0x9F, u'\u0178'},
-        {CodePage::Windows1252, 0xC3, u'\u00C3'}, {CodePage::Windows1252, 0x9D, u'\uFFFD'},
+        {CodePage::Windows1252, 0xC3, u'\u00C3'}, {CodePage::Windows1252, 0x9D, u'\u009D'},
         {CodePage::Dos852, 0x80, u'\u00C7'},      {CodePage::Dos852, 0xFF, u'\u00A0'},
         {CodePage::Dos437, 0x80, u'\u00C7'},      {CodePage::Dos437, 0xE1, u'\u00DF'},
         {CodePage::Dos437, 0xB0, u'\u2591'},      {CodePage::Dos437, 0x7F, u'\u007F'},
@@ -142,7 +142,7 @@ TEST(CodePageText, DecodesKnownBytesOfEachPage)
     }
 }
 
-TEST(CodePageText, EveryDefinedByteRoundTrips)
+TEST(CodePageText, EveryByteRoundTrips)
 {
     for (const CodePage page : kAllPages) {
         QByteArray all(256, '\0');
@@ -152,10 +152,7 @@ TEST(CodePageText, EveryDefinedByteRoundTrips)
         ASSERT_EQ(text.size(), 256);
         const QByteArray back = encodeText(page, text);
         ASSERT_EQ(back.size(), 256);
-        for (int byte = 0; byte < 256; ++byte) {
-            const char expected = text[byte] == QChar(0xFFFD) ? '?' : static_cast<char>(byte);
-            EXPECT_EQ(back[byte], expected) << "page " << int(page) << " byte " << byte;
-        }
+        EXPECT_EQ(back, all) << "page " << int(page);
     }
 }
 
