@@ -16,6 +16,8 @@ int main(int argc, char** argv)
         velmar::bench::registerContractListBenchmarks(reg);
         velmar::bench::registerFirstLoadBenchmarks(reg);
         velmar::bench::registerWriteBenchmarks(reg);
+        velmar::bench::registerIndexationBenchmarks(reg);
+        velmar::bench::registerPenaltyBenchmarks(reg);
         benchmark::RunSpecifiedBenchmarks();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "velmar-bench: %s\n", e.what());

@@ -1,4 +1,4 @@
-// The benchmark pairs, each timing the dBase engine (Velmar) and native SQLite on the same statement.
+// The benchmarks: engine pairs (Velmar against native SQLite) and the debt computations with their yardsticks.
 #pragma once
 
 #include "bench/bench_register.h"
@@ -8,5 +8,7 @@ namespace velmar::bench {
 void registerContractListBenchmarks(BenchRegister& reg);  // (a) the contract-list query
 void registerFirstLoadBenchmarks(BenchRegister& reg);     // (d) a fresh connection's first contract list
 void registerWriteBenchmarks(BenchRegister& reg);         // (b) UPDATE and (c) INSERT of one Rate row
+void registerIndexationBenchmarks(BenchRegister& reg);    // re-indexing every installment, one rewrite of Rate.dbf
+void registerPenaltyBenchmarks(BenchRegister& reg);       // ComputePenalty on the seed penalty rates
 
 }  // namespace velmar::bench

@@ -9,6 +9,8 @@
 #include "store/sql/transaction.h"
 #include "store/store_error.h"
 
+#include <charconv>
+
 namespace velmar {
 
 namespace {
@@ -22,8 +24,15 @@ qint64 storedWhole(double value)
     return *whole;
 }
 
-// A factor as it goes into a statement: its shortest general text with 15 significant digits.
-double asStatementText(double factor) { return QString::number(factor, 'g', 15).toDouble(); }
+// A factor as it goes into a statement: its general text with 15 significant digits, read back.
+double asStatementText(double factor)
+{
+    char text[32];
+    const auto written = std::to_chars(std::begin(text), std::end(text), factor, std::chars_format::general, 15);
+    double value = factor;
+    std::from_chars(std::begin(text), written.ptr, value);
+    return value;
+}
 
 struct Installment {
     qint64 rowid;

@@ -89,9 +89,11 @@ QString formatDate(QDate date)
 
 int MonthsBetween(qint64 dayA, qint64 dayB)
 {
-    const QDate a = dateFromDayNumber(dayA);
-    const QDate b = dateFromDayNumber(dayB);
-    return (a.year() * 12 + a.month()) - (b.year() * 12 + b.month());
+    // getDate converts each day number once; year() and month() would each convert again.
+    int yearA = 0, monthA = 0, yearB = 0, monthB = 0;
+    dateFromDayNumber(dayA).getDate(&yearA, &monthA, nullptr);
+    dateFromDayNumber(dayB).getDate(&yearB, &monthB, nullptr);
+    return (yearA * 12 + monthA) - (yearB * 12 + monthB);
 }
 
 }  // namespace velmar
