@@ -15,5 +15,6 @@ int monthsCommand(const QStringList& args, QTextStream& out);
 int factorCommand(const QStringList& args, QTextStream& out);
 int reindexCommand(const QStringList& args, QTextStream& out);
 int ratesCommand(const QStringList& args, QTextStream& out);
+int contractCommand(const QStringList& args, QTextStream& out);
 
 }  // namespace velmar::cli

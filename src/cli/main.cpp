@@ -21,6 +21,7 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("factor"), velmar::cli::factorCommand},
         {QStringLiteral("reindex"), velmar::cli::reindexCommand},
         {QStringLiteral("rates"), velmar::cli::ratesCommand},
+        {QStringLiteral("contract"), velmar::cli::contractCommand},
     };
     return table;
 }

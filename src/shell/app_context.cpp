@@ -13,12 +13,29 @@
 
 namespace velmar {
 
-std::unique_ptr<AppContext> AppContext::openLocal()
+namespace {
+
+QString createdLocalDataFolder()
 {
     const QString data = localDataFolder();
     if (!QDir().mkpath(data))
         throw StoreError(QStringLiteral("Nu pot crea folderul de date %1").arg(QDir::toNativeSeparators(data)));
+    return data;
+}
+
+}  // namespace
+
+std::unique_ptr<AppContext> AppContext::openLocal()
+{
+    const QString data = createdLocalDataFolder();
     return std::make_unique<AppContext>(velmar::programFolder(), velmar::systemFolder(), data, WorkingMode::Local);
+}
+
+std::unique_ptr<AppContext> AppContext::openNetwork(const QString& serverFolder)
+{
+    createdLocalDataFolder();
+    return std::make_unique<AppContext>(velmar::programFolder(), velmar::systemFolder(), serverFolder,
+                                        WorkingMode::Network);
 }
 
 AppContext::AppContext(QString programFolder, QString systemFolder, QString dataFolder, WorkingMode mode)

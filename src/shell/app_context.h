@@ -19,6 +19,8 @@ class AppContext {
 public:
     // Local mode on the program's own Data folder (created when missing).
     static std::unique_ptr<AppContext> openLocal();
+    // Network mode on a server folder. The local Data folder is still created: the version is recorded there.
+    static std::unique_ptr<AppContext> openNetwork(const QString& serverFolder);
     AppContext(QString programFolder, QString systemFolder, QString dataFolder, WorkingMode mode);
     ~AppContext();
 

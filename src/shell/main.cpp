@@ -1,13 +1,95 @@
-// velmar: the desktop program.
+// velmar: the desktop program. Wiring only: one copy per user, the program-wide conventions, the splash,
+// the start-up sequence and the main window.
+#include "platform/launcher.h"
+#include "platform/single_instance.h"
+#include "shell/app_context.h"
+#include "shell/gui_interaction.h"
 #include "shell/main_window.h"
+#include "shell/splash_window.h"
+#include "shell/startup.h"
+#include "shell/update_handoff.h"
 
 #include <QApplication>
+#include <QLocale>
+#include <QPointer>
+#include <QTimer>
+#include <exception>
+
+namespace {
+
+const QString kProgramTitle = QStringLiteral("Velmar");
+
+// Tooltips stay five seconds on screen unless a widget asks for another time.
+class ToolTipDuration : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::ToolTip)
+            if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget->toolTipDuration() < 0)
+                widget->setToolTipDuration(5000);
+        return false;
+    }
+};
+
+void applyProgramConventions(QApplication& app)
+{
+    // Numbers read and written by widgets and QLocale use "." for decimals and no digit grouping, whatever
+    // the system's regional settings: the C locale. Dates are not left to the locale at all: the program
+    // formats and parses them itself as dd.MM.yyyy.
+    QLocale::setDefault(QLocale::c());
+    app.setStyleSheet(QStringLiteral("QToolTip { color: black; background-color: white; border: 1px solid gray; }"));
+    app.installEventFilter(new ToolTipDuration(&app));
+}
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Velmar"));
-    velmar::MainWindow window;
-    window.show();
+    QApplication::setApplicationName(kProgramTitle);
+    velmar::SystemLauncher launcher;
+
+    // Started as a staged update with the old program's path: put the new build in its place and end.
+    const QString self = QApplication::applicationFilePath();
+    if (const QString old = velmar::handOffTarget(self, QApplication::arguments().mid(1)); !old.isEmpty()) {
+        velmar::SingleInstance::waitForRunningCopyToEnd();
+        velmar::CompleteUpdateHandOff(self, old, launcher);
+        return 0;
+    }
+
+    velmar::SingleInstance instance;
+    if (instance.handOverToRunningCopy())
+        return 0;
+    applyProgramConventions(app);
+
+    velmar::SplashWindow splash;
+    velmar::GuiInteraction interaction;
+    QPointer<QWidget> front = &splash;  // the window a later copy brings forward
+    QObject::connect(&instance, &velmar::SingleInstance::comeForwardRequested, [&front] {
+        if (front)
+            velmar::BringForward(*front);
+    });
+
+    splash.showPainted();
+    QTimer::singleShot(0, &splash, [&] {
+        try {
+            const velmar::StartupResult started =
+                velmar::RunStartup(velmar::StartupOptions::fromApplication(), interaction, splash, launcher);
+            if (started.app) {
+                velmar::MainWindow window(*started.app, interaction);
+                window.setStatusText(started.statusText);
+                front = &window;
+                splash.hide();
+                window.run();
+            }
+        } catch (const std::exception& e) {
+            interaction.Mesaj(kProgramTitle, QString::fromStdString(e.what()), velmar::MessageButton::Ok,
+                              velmar::MessageKind::Error);
+        }
+        QApplication::quit();
+    });
     return QApplication::exec();
 }

@@ -1,0 +1,20 @@
+// The program's Interaction: the message dialog and the progress window, each made once and reused.
+#pragma once
+
+#include "shell/interaction.h"
+#include "shell/message_dialog.h"
+#include "shell/progress_window.h"
+
+namespace velmar {
+
+class GuiInteraction : public Interaction {
+public:
+    int Mesaj(const QString& caption, const QString& text, int buttons, MessageKind kind) override;
+    ProgressCounter& counter() override { return progress_; }
+
+private:
+    MessageDialog dialog_;
+    ProgressWindow progress_;
+};
+
+}  // namespace velmar
