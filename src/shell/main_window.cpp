@@ -9,6 +9,7 @@
 #include "shell/interaction.h"
 #include "shell/password_dialog.h"
 #include "shell/shell_texts.h"
+#include "shell/version.h"
 #include "store/action_log.h"
 #include "store/clock.h"
 #include "store/log_view_window.h"
@@ -36,6 +37,7 @@ MainWindow::MainWindow(AppContext& app, Interaction& ui, QWidget* parent)
 {
     ui_->setupUi(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(mainWindowTitle());
     ui_->MBut1->setIcon(buttonPicture(ButtonPicture::Contracts));
     ui_->MBut2->setIcon(buttonPicture(ButtonPicture::Reports));
     ui_->MBut3->setIcon(buttonPicture(ButtonPicture::Utilities));

@@ -12,6 +12,8 @@ namespace velmar {
 
 QString versionText() { return formatNumber(kVersion); }
 
+QString mainWindowTitle() { return QStringLiteral("Velmar  ver.") + QString::number(kVersion, 'f', 4); }
+
 void RecordVersion(AppContext& app)
 {
     app.settings().WriteMachineSetting(QStringLiteral("CALE"), QDir::toNativeSeparators(app.programFolder()));

@@ -58,6 +58,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         for (const char* hidden : {"MBut1", "MBut2", "MBut3"})
             QVERIFY2(!button(w, hidden)->isVisible(), hidden);
+        QCOMPARE(w.windowTitle(), QString("Velmar  ver.1.0006"));
         QCOMPARE(button(w, "MButAdm")->text(), QString("Administrare"));
         QCOMPARE(button(w, "MButAdm")->toolTip(), QString("Administrare program."));
         QCOMPARE(button(w, "ModelF")->text(), QString("Iesire"));
