@@ -92,6 +92,14 @@ void updateContract(Database& db, qint64 idcon, const ContractInput& input, bool
         throw StoreError(texts::noContract(idcon));
 }
 
+// The dialog checked the number before; checked again under the lock, because another workstation may
+// have stored the same number and date meanwhile.
+void refuseDuplicate(Database& db, const ContractInput& input, const QString& editedIdText)
+{
+    if (IsDuplicateNumber(db, input, editedIdText))
+        throw StoreError(texts::kDuplicateNumber);
+}
+
 void reindex(AppContext& app, qint64 idcon, ProgressCounter& counter)
 {
     ReindexInstallments(app.db(), app.rates(), QString::number(idcon), counter);
@@ -103,6 +111,7 @@ qint64 AddContract(AppContext& app, const ContractInput& input, ProgressCounter&
 {
     Database& db = app.db();
     Transaction transaction(db);
+    refuseDuplicate(db, input, QStringLiteral("-1"));
     const qint64 idcon = app.ids().NextId(QStringLiteral("IDCON")).toLongLong();
     WriteLog(db, app.ids(), app.userText(),
              texts::logText(texts::kAddedLog, input.nrCon, formatDate(input.dataCon), input.nume));
@@ -128,6 +137,7 @@ bool ModifyContract(AppContext& app, qint64 idcon, const ContractInput& input, I
         // Asked again under the lock: a payment another workstation recorded while the question was open
         // must keep the installments it was credited to.
         const bool paid = hasPayments(db, idcon);
+        refuseDuplicate(db, input, QString::number(idcon));
         updateContract(db, idcon, input, paid);
         if (!paid) {
             db.execute(QStringLiteral("DELETE FROM Rate WHERE IDCON = ?"), {idcon});

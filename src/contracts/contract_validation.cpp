@@ -28,15 +28,16 @@ int weightedSum(QStringView digits, const char* weights)
     return sum;
 }
 
-bool isDuplicateNumber(Database& db, const ContractInput& input, const QString& editedIdText)
+
+}  // namespace
+
+bool IsDuplicateNumber(Database& db, const ContractInput& input, const QString& editedIdText)
 {
     const QueryResult found = db.select(
         QStringLiteral("SELECT COUNT(*) FROM Contract WHERE DATACON = ? AND NRCON = ? AND IDCON <> ?"),
         {qint64(dayNumber(input.dataCon)), qint64(NumericValue(input.nrCon)), editedIdText.toLongLong()});
     return found.rows.front().front().toLongLong() > 0;
 }
-
-}  // namespace
 
 bool ValidateCnp(const QString& text)
 {
@@ -108,7 +109,7 @@ ContractCheck ValidateContract(Database& db, const ContractInput& typed, const Q
         return refuse(texts::kBadDates, QStringLiteral("DataPen1"));
     if (NumericValue(in.rata) < 1)
         return refuse(texts::kBadInstallment, QStringLiteral("Rata"));
-    if (isDuplicateNumber(db, in, editedIdText))
+    if (IsDuplicateNumber(db, in, editedIdText))
         return refuse(texts::kDuplicateNumber, QStringLiteral("NrCon"));
     return check;
 }

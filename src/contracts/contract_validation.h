@@ -15,6 +15,9 @@ bool ValidateCnp(const QString& text);
 // Company fiscal code: spaces and a leading non-digit prefix ("RO") ignored, 3 to 10 digits, control digit.
 bool ValidateCui(const QString& text);
 
+// Another contract (not `editedIdText`, "-1" for a new one) with the same number and contract date.
+bool IsDuplicateNumber(Database& db, const ContractInput& input, const QString& editedIdText);
+
 // A numeric box's value: "." decimals, a leading "." read as "0.", text that is not a number as 0; rounded
 // to four decimals with halves to even.
 double NumericValue(const QString& text);

@@ -82,6 +82,21 @@ TEST_F(Operations, AddThatFailsHalfWayLeavesNothing)
     EXPECT_EQ(f.db().rowCount("Rate"), 0);
 }
 
+TEST_F(Operations, ANumberStoredMeanwhileByAnotherWorkstationIsRefusedUnderTheLock)
+{
+    // Both dialogs checked the number while neither contract existed; the second store must refuse.
+    const ContractInput checked = ValidateContract(f.db(), test::sampleInput(), "-1").input;
+    f.add(test::sampleInput());
+    try {
+        AddContract(f.app(), checked, f.counter);
+        ADD_FAILURE() << "the same number and date were stored twice";
+    } catch (const StoreError& e) {
+        EXPECT_EQ(e.message(), "Mai exista un contract activ cu acelasi numar!");
+    }
+    EXPECT_EQ(f.db().rowCount("Contract"), 1);
+    EXPECT_EQ(f.logActions().size(), 1);
+}
+
 TEST_F(Operations, ModifyWithoutPaymentsRebuildsTheSchedule)
 {
     const qint64 idcon = f.add(test::sampleInput());
