@@ -15,6 +15,7 @@ int main(int argc, char** argv)
         // Reads first, on the register as generated; the writes change it.
         velmar::bench::registerContractListBenchmarks(reg);
         velmar::bench::registerFirstLoadBenchmarks(reg);
+        velmar::bench::registerListOpeningBenchmarks(reg);
         velmar::bench::registerWriteBenchmarks(reg);
         velmar::bench::registerIndexationBenchmarks(reg);
         velmar::bench::registerPenaltyBenchmarks(reg);

@@ -10,5 +10,6 @@ void registerFirstLoadBenchmarks(BenchRegister& reg);     // (d) a fresh connect
 void registerWriteBenchmarks(BenchRegister& reg);         // (b) UPDATE and (c) INSERT of one Rate row
 void registerIndexationBenchmarks(BenchRegister& reg);    // re-indexing every installment, one rewrite of Rate.dbf
 void registerPenaltyBenchmarks(BenchRegister& reg);       // ComputePenalty on the seed penalty rates
+void registerListOpeningBenchmarks(BenchRegister& reg);   // the contract list window's grid, against the loading alone
 
 }  // namespace velmar::bench

@@ -1,5 +1,7 @@
 // velmar: the desktop program. Wiring only: one copy per user, the program-wide conventions, the splash,
 // the start-up sequence and the main window.
+#include "contracts/contract_dialog.h"
+#include "contracts/contract_list_window.h"
 #include "platform/launcher.h"
 #include "platform/single_instance.h"
 #include "shell/app_context.h"
@@ -81,6 +83,9 @@ int main(int argc, char* argv[])
             if (started.app) {
                 velmar::MainWindow window(*started.app, interaction);
                 window.setStatusText(started.statusText);
+                velmar::ContractDialog contractDialog(*started.app, interaction, &window);
+                velmar::ContractListWindow contractList(*started.app, interaction, contractDialog, &window);
+                window.setContractListOpener([&contractList] { contractList.open(); });
                 front = &window;
                 splash.hide();
                 window.run();

@@ -1,0 +1,185 @@
+// The contract dialog.
+#include "contracts/contract_dialog.h"
+
+#include "contracts/contract_fields.h"
+#include "contracts/contract_texts.h"
+#include "contracts/contract_validation.h"
+#include "contracts/contract_window_texts.h"
+#include "shell/app_context.h"
+#include "shell/interaction.h"
+#include "shell/problem_balloon.h"
+#include "store/clock.h"
+#include "store/counties.h"
+#include "ui_contract_dialog.h"
+
+#include <QKeyEvent>
+#include <QValidator>
+#include <exception>
+
+namespace velmar {
+
+namespace {
+
+// Takes only what the box's limits allow, so the value can never outgrow its column.
+class NumericBoxValidator : public QValidator {
+public:
+    NumericBoxValidator(NumericBox box, QObject* parent) : QValidator(parent), box_(box) {}
+    State validate(QString& input, int&) const override { return fitsNumericBox(input, box_) ? Acceptable : Invalid; }
+
+private:
+    NumericBox box_;
+};
+
+// Capitals as the clerk types: every character comes out upper case.
+class UpperCaseValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override
+    {
+        input = input.toUpper();
+        return Acceptable;
+    }
+};
+
+void setUpTextBox(QLineEdit* box, TextBox limits)
+{
+    box->setMaxLength(limits.maxLength);
+    if (limits.upperCase)
+        box->setValidator(new UpperCaseValidator(box));
+}
+
+// Selects the item equal to `text`, none when the list lacks it.
+void selectItem(QComboBox* list, const QString& text) { list->setCurrentIndex(list->findText(text, Qt::MatchExactly)); }
+
+void setDate(QDateEdit* box, QDate date)
+{
+    if (date.isValid())
+        box->setDate(date);
+}
+
+}  // namespace
+
+ContractDialog::ContractDialog(AppContext& app, Interaction& ui, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<::Ui::ContractDialog>()), app_(app), interaction_(ui)
+{
+    ui_->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    for (auto [box, limits] : {std::pair{ui_->NrCon, kNrConBox}, {ui_->NrRate, kNrRateBox}, {ui_->SuprafT, kSuprafTBox},
+                               {ui_->Rata, kRataBox}})
+        box->setValidator(new NumericBoxValidator(limits, box));
+    for (auto [box, limits] : {std::pair{ui_->Nume, kNumeBox}, {ui_->CNP, kCnpBox}, {ui_->ROL, kRolBox},
+                               {ui_->Adresa, kAdresaBox}, {ui_->Loc, kLocBox}, {ui_->Obs, kObsBox}})
+        setUpTextBox(box, limits);
+    for (QDateEdit* date : {ui_->DataCon, ui_->DataRata1, ui_->DataPen1, ui_->StopPen}) {
+        date->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+        date->setCalendarPopup(true);
+        date->setDate(today());  // the stop date keeps its value between openings; it starts from today
+    }
+    ui_->Jud->addItems(counties());
+    ui_->Moneda->addItem(contract_texts::kCurrency);
+    ui_->TipRata->addItem(contract_texts::kPeriod);
+    ui_->TipPenal->addItem(contract_texts::kPenaltyType);
+
+    connect(ui_->StopPenC, &QCheckBox::toggled, this, &ContractDialog::StopPenCClick);
+    connect(ui_->MemoreazaBut, &QPushButton::clicked, this, &ContractDialog::Memoreaza);
+    connect(ui_->RenuntBut, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+ContractDialog::~ContractDialog() = default;
+
+void ContractDialog::fill(const ContractInput& values)
+{
+    ui_->NrCon->setText(values.nrCon);
+    setDate(ui_->DataCon, values.dataCon);
+    ui_->NrRate->setText(values.nrRate);
+    setDate(ui_->DataRata1, values.dataRata1);
+    setDate(ui_->DataPen1, values.dataPen1);
+    ui_->StopPenC->setChecked(values.stopPenChecked);
+    setDate(ui_->StopPen, values.stopPen);
+    ui_->Nume->setText(values.nume);
+    ui_->CNP->setText(values.cnp);
+    ui_->ROL->setText(values.rol);
+    ui_->Adresa->setText(values.adresa);
+    ui_->Loc->setText(values.loc);
+    selectItem(ui_->Jud, values.jud);
+    ui_->SuprafT->setText(values.suprafT);
+    ui_->Rata->setText(values.rata);
+    selectItem(ui_->Moneda, values.moneda);
+    selectItem(ui_->TipRata, values.tipRata);
+    ui_->TipPenal->setCurrentIndex(int(values.tipPenal));
+    ui_->Obs->setText(values.obs);
+    StopPenCClick();
+}
+
+ContractInput ContractDialog::typed() const
+{
+    ContractInput in;
+    in.nrCon = ui_->NrCon->text();
+    in.dataCon = ui_->DataCon->date();
+    in.nrRate = ui_->NrRate->text();
+    in.dataRata1 = ui_->DataRata1->date();
+    in.dataPen1 = ui_->DataPen1->date();
+    in.stopPenChecked = ui_->StopPenC->isChecked();
+    in.stopPen = ui_->StopPen->date();
+    in.nume = ui_->Nume->text();
+    in.cnp = ui_->CNP->text();
+    in.rol = ui_->ROL->text();
+    in.adresa = ui_->Adresa->text();
+    in.loc = ui_->Loc->text();
+    in.jud = ui_->Jud->currentText();
+    in.suprafT = ui_->SuprafT->text();
+    in.rata = ui_->Rata->text();
+    in.moneda = ui_->Moneda->currentText();
+    in.tipRata = ui_->TipRata->currentText();
+    in.tipPenal = ui_->TipPenal->currentIndex();
+    in.obs = ui_->Obs->text();
+    return in;
+}
+
+bool ContractDialog::Execute(const QString& idText)
+{
+    idText_ = idText;
+    const bool adding = idText == QStringLiteral("-1");
+    const QString heading = adding ? contract_window_texts::kAddCaption : contract_texts::kModifyCaption;
+    setWindowTitle(heading);
+    ui_->HeaderL->setText(heading);
+    if (adding)
+        fill(NewContractInput(app_.settings(), today()));
+    ui_->NrCon->setFocus();
+    ui_->NrCon->selectAll();
+    return exec() == QDialog::Accepted;
+}
+
+void ContractDialog::Memoreaza()
+{
+    try {
+        const ContractCheck check = ValidateContract(app_.db(), typed(), idText_);
+        fill(check.input);  // the clerk sees the numbers and names as they will be stored
+        if (!check.accepted()) {
+            ShowProblem(check.message, findChild<QWidget*>(check.control));
+            return;
+        }
+        accepted_ = check.input;
+        accept();
+    } catch (const std::exception& e) {
+        interaction_.Mesaj(windowTitle(), QString::fromStdString(e.what()), MessageButton::Ok, MessageKind::Error);
+    }
+}
+
+void ContractDialog::StopPenCClick() { ui_->StopPen->setEnabled(ui_->StopPenC->isChecked()); }
+
+// Enter walks the fields in tab order, as on the clerks' old forms. On the check box it does nothing: the
+// dialog must not take it for its default button and store. The buttons take Enter themselves.
+void ContractDialog::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+                       (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (!enter) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    if (focusWidget() != ui_->StopPenC)
+        focusNextChild();
+}
+
+}  // namespace velmar

@@ -1,0 +1,51 @@
+// The contract dialog (TAddCon): a contract's terms and holder, new or changed, checked before the caller stores them.
+#pragma once
+
+#include "contracts/contract_input.h"
+
+#include <QDialog>
+#include <memory>
+
+namespace Ui {
+class ContractDialog;
+}
+
+namespace velmar {
+
+class AppContext;
+class Interaction;
+
+class ContractDialog : public QDialog {
+    Q_OBJECT
+public:
+    // Storage errors of the checks are reported through `ui`.
+    ContractDialog(AppContext& app, Interaction& ui, QWidget* parent = nullptr);
+    ~ContractDialog() override;
+
+    // Puts a stored contract's values into the fields before Execute with its IDCON. A null stop date
+    // leaves the StopPen date as it was.
+    void fill(const ContractInput& values);
+
+    // "-1": a new contract, every field at its start value. Any other IDCON: the contract as fill() left
+    // it. Shows the dialog modally; true once "&Memoreaza" has accepted the values.
+    bool Execute(const QString& idText);
+
+    // The values as the checks accepted them (normalised numbers, cleaned texts).
+    const ContractInput& input() const { return accepted_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    ContractInput typed() const;
+    void Memoreaza();
+    void StopPenCClick();
+
+    std::unique_ptr<::Ui::ContractDialog> ui_;
+    AppContext& app_;
+    Interaction& interaction_;
+    QString idText_ = QStringLiteral("-1");
+    ContractInput accepted_;
+};
+
+}  // namespace velmar

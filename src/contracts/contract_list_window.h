@@ -1,0 +1,72 @@
+// The contract list (TEvidente), the register's working screen: search, sort and the commands on a contract.
+#pragma once
+
+#include "contracts/contract_list.h"
+
+#include <QDialog>
+#include <functional>
+#include <memory>
+
+namespace Ui {
+class ContractListWindow;
+}
+
+namespace velmar {
+
+class AppContext;
+class ContractDialog;
+class ContractListModel;
+class Interaction;
+
+class ContractListWindow : public QDialog {
+    Q_OBJECT
+public:
+    // Made once with the program; `dialog` is the contract dialog the add and modify commands open.
+    ContractListWindow(AppContext& app, Interaction& ui, ContractDialog& dialog, QWidget* parent = nullptr);
+    ~ContractListWindow() override;
+
+    // Loads the list in its default order with the search lists refilled, makes the last row current and
+    // returns once the window has closed. The list is held only while the window is shown.
+    void open() override;
+
+    // Commands other parts of the program provide; their buttons stay disabled until then. Each is handed
+    // the current contract (the export, the grid's displayed rows); the window answers an empty list itself.
+    void setCalculationSheet(std::function<void(const ContractRow&)> show);
+    void setDetailsOpener(std::function<void(const ContractRow&)> show);
+    void setGridExport(std::function<void(const ContractListModel&)> exportGrid);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Filtru();
+    void RefillFilterLists();
+    ContractFilter filter() const;
+    void reload(qint64 currentIdcon);
+    void reloadRefilled(qint64 currentIdcon);
+    void makeCurrent(qint64 idcon);
+    int currentRow() const;  // -1 on an empty list
+    void sortBy(int column);
+    void sizeColumns();
+    void command(const QString& caption, const std::function<void()>& run);
+    bool executeDialog(const QString& idText);
+
+    void addContract();
+    void modifyContract();
+    void deleteContract();
+    void calculationSheet();
+    void details();
+
+    std::unique_ptr<::Ui::ContractListWindow> ui_;
+    AppContext& app_;
+    Interaction& interaction_;
+    ContractDialog& dialog_;
+    ContractListModel* model_;
+    QString sortColumn_;  // empty: DATACON, NRCON
+    int filterRuns_ = 0;  // Filtru's re-entrancy counter
+    std::function<void(const ContractRow&)> showCalculationSheet_;
+    std::function<void(const ContractRow&)> showDetails_;
+    std::function<void(const ContractListModel&)> exportGrid_;
+};
+
+}  // namespace velmar
