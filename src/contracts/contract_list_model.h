@@ -1,6 +1,8 @@
 // The contract list's grid: the loaded contracts narrowed by the search panel, in the clerks' columns and bands.
 #pragma once
 
+#include "shell/grid_band_row.h"
+
 #include "contracts/contract_list.h"
 
 #include <QAbstractTableModel>
@@ -12,11 +14,7 @@ class ContractListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     // A title written above a run of adjacent columns.
-    struct Band {
-        QString title;
-        int first;
-        int last;
-    };
+    using Band = GridBand;
 
     explicit ContractListModel(QObject* parent = nullptr);
 

@@ -7,6 +7,7 @@
 #include "contracts/contract_texts.h"
 #include "contracts/contract_window_texts.h"
 #include "shell/app_context.h"
+#include "shell/grid_band_row.h"
 #include "shell/interaction.h"
 #include "shell/problem_balloon.h"
 #include "ui_contract_list_window.h"
@@ -49,58 +50,6 @@ void fillSearchList(QComboBox* list, const QStringList& values)
 
 // A row of titles above a grid's header, each over a run of adjacent columns, following the columns as they
 // are resized or scrolled and the grid as it is resized.
-class BandRow : public QObject {
-public:
-    BandRow(QWidget* row, QTableView* grid, const std::vector<ContractListModel::Band>& bands)
-        : QObject(row), row_(row), grid_(grid), bands_(bands)
-    {
-        for (const ContractListModel::Band& band : bands_) {
-            auto* label = new QLabel(band.title, row_);
-            label->setAlignment(Qt::AlignCenter);
-            label->setFrameShape(QFrame::StyledPanel);
-            label->setAutoFillBackground(true);
-            label->setBackgroundRole(QPalette::Button);
-            QFont bold = label->font();
-            bold.setBold(true);
-            label->setFont(bold);
-            labels_.push_back(label);
-        }
-        connect(grid_->horizontalHeader(), &QHeaderView::sectionResized, this, &BandRow::place);
-        connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this, &BandRow::place);
-        grid_->viewport()->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Resize || event->type() == QEvent::Show)
-            place();
-        return false;
-    }
-
-private:
-    void place()
-    {
-        const QHeaderView* header = grid_->horizontalHeader();
-        const int offset = grid_->frameWidth();  // the grid has no row header
-        const int visibleRight = offset + grid_->viewport()->width();
-        for (size_t i = 0; i < bands_.size(); ++i) {
-            const ContractListModel::Band& band = bands_[i];
-            const int left = offset + header->sectionViewportPosition(band.first);
-            const int right = offset + header->sectionViewportPosition(band.last) + header->sectionSize(band.last);
-            const int shownLeft = std::max(left, offset);
-            const int shownRight = std::min(right, visibleRight);
-            labels_[i]->setVisible(shownRight > shownLeft);
-            labels_[i]->setGeometry(shownLeft, 0, shownRight - shownLeft, row_->height());
-        }
-    }
-
-    QWidget* row_;
-    QTableView* grid_;
-    std::vector<ContractListModel::Band> bands_;
-    std::vector<QLabel*> labels_;
-};
-
 }  // namespace
 
 ContractListWindow::ContractListWindow(AppContext& app, Interaction& ui, ContractDialog& dialog, QWidget* parent)
@@ -122,7 +71,7 @@ ContractListWindow::ContractListWindow(AppContext& app, Interaction& ui, Contrac
     header->setSectionResizeMode(QHeaderView::Interactive);
     sizeColumns();
 
-    new BandRow(ui_->Band, ui_->Grid, ContractListModel::bands());
+    new GridBandRow(ui_->Band, ui_->Grid, ContractListModel::bands());
 
     connect(header, &QHeaderView::sectionClicked, this, &ContractListWindow::sortBy);
     connect(model_, &QAbstractItemModel::modelReset, this,

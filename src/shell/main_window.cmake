@@ -4,4 +4,5 @@ target_sources(velmar_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/password_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/password_dialog.ui
   ${CMAKE_CURRENT_LIST_DIR}/button_pictures.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/grid_band_row.cpp
 )

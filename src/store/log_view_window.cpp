@@ -1,11 +1,11 @@
 // The history viewer.
 #include "store/log_view_window.h"
 
+#include "shell/grid_band_row.h"
 #include "store/log_table_model.h"
 #include "ui_log_view_window.h"
 
 #include <QHeaderView>
-#include <QScrollBar>
 
 namespace velmar {
 
@@ -23,31 +23,11 @@ LogViewWindow::LogViewWindow(std::vector<LogEntry> entries, QWidget* parent)
     header->resizeSection(3, 150);
     header->setSectionResizeMode(2, QHeaderView::Stretch);  // "Actiunea", the widest
     ui_->Grid->verticalHeader()->hide();
-    connect(header, &QHeaderView::sectionResized, this, &LogViewWindow::placeBandHeading);
+    new GridBandRow(ui_->Band, ui_->Grid, {{QStringLiteral("Data si ora"), 0, 1}});
     connect(ui_->InchideBut, &QPushButton::clicked, this, &QDialog::accept);
     ui_->Grid->scrollToBottom();
 }
 
 LogViewWindow::~LogViewWindow() = default;
-
-// "Data si ora" heads the first two columns together, in a band just above their titles.
-void LogViewWindow::placeBandHeading()
-{
-    const QHeaderView* header = ui_->Grid->horizontalHeader();
-    const int left = ui_->Grid->frameWidth();
-    ui_->DataSiOraL->setGeometry(left, 0, header->sectionSize(0) + header->sectionSize(1), ui_->Band->height());
-}
-
-void LogViewWindow::resizeEvent(QResizeEvent* event)
-{
-    QDialog::resizeEvent(event);
-    placeBandHeading();
-}
-
-void LogViewWindow::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    placeBandHeading();
-}
 
 }  // namespace velmar

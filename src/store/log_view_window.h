@@ -18,13 +18,7 @@ public:
     explicit LogViewWindow(std::vector<LogEntry> entries, QWidget* parent = nullptr);
     ~LogViewWindow() override;
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-
 private:
-    void placeBandHeading();
-
     std::unique_ptr<::Ui::LogViewWindow> ui_;
 };
 

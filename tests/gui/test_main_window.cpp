@@ -12,6 +12,7 @@
 #include "support/temp_folder.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -177,7 +178,11 @@ private slots:
             titles << grid->model()->headerData(c, Qt::Horizontal).toString();
         QCOMPARE(titles, QStringList({"Data", "Ora", "Actiunea", "Operator"}));
         QCOMPARE(grid->model()->index(1, 0).data().toString(), QString("09.12.2026"));
-        QCOMPARE(viewer.findChild<QLabel*>("DataSiOraL")->text(), QString("Data si ora"));
+        const auto bands = viewer.findChild<QWidget*>("Band")->findChildren<QLabel*>();
+        QCOMPARE(bands.size(), 1);
+        QCOMPARE(bands[0]->text(), QString("Data si ora"));
+        const QHeaderView* header = grid->horizontalHeader();
+        QCOMPARE(bands[0]->width(), header->sectionSize(0) + header->sectionSize(1));
         QCOMPARE(viewer.findChild<QLabel*>("HeaderL")->text(), QString("Ultimele actiuni facute in program"));
         test::saveScreenshot(&viewer, "log_viewer");
         QTest::keyClick(&viewer, Qt::Key_Escape);
