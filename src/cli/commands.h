@@ -16,5 +16,9 @@ int factorCommand(const QStringList& args, QTextStream& out);
 int reindexCommand(const QStringList& args, QTextStream& out);
 int ratesCommand(const QStringList& args, QTextStream& out);
 int contractCommand(const QStringList& args, QTextStream& out);
+int detailsCommand(const QStringList& args, QTextStream& out);
+int payCommand(const QStringList& args, QTextStream& out);
+int undoCommand(const QStringList& args, QTextStream& out);
+int paymentsCommand(const QStringList& args, QTextStream& out);
 
 }  // namespace velmar::cli

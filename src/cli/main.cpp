@@ -22,6 +22,10 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("reindex"), velmar::cli::reindexCommand},
         {QStringLiteral("rates"), velmar::cli::ratesCommand},
         {QStringLiteral("contract"), velmar::cli::contractCommand},
+        {QStringLiteral("details"), velmar::cli::detailsCommand},
+        {QStringLiteral("pay"), velmar::cli::payCommand},
+        {QStringLiteral("undo"), velmar::cli::undoCommand},
+        {QStringLiteral("payments"), velmar::cli::paymentsCommand},
     };
     return table;
 }
