@@ -2,6 +2,8 @@
 // the start-up sequence and the main window.
 #include "contracts/contract_dialog.h"
 #include "contracts/contract_list_window.h"
+#include "payments/details_window.h"
+#include "payments/payment_dialog.h"
 #include "platform/launcher.h"
 #include "platform/single_instance.h"
 #include "shell/app_context.h"
@@ -85,6 +87,10 @@ int main(int argc, char* argv[])
                 window.setStatusText(started.statusText);
                 velmar::ContractDialog contractDialog(*started.app, interaction, &window);
                 velmar::ContractListWindow contractList(*started.app, interaction, contractDialog, &window);
+                velmar::PaymentDialog paymentDialog(*started.app, &window);
+                velmar::DetailsWindow details(*started.app, interaction, paymentDialog, &window);
+                contractList.setDetailsOpener(
+                    [&details](const velmar::ContractRow& contract) { details.ShowContractDetails(contract); });
                 window.setContractListOpener([&contractList] { contractList.open(); });
                 front = &window;
                 splash.hide();
