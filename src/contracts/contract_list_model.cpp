@@ -104,17 +104,10 @@ int ContractListModel::widthChars(int column) { return columns()[size_t(column)]
 const std::vector<ContractListModel::Band>& ContractListModel::bands()
 {
     static const std::vector<Band> list = [] {
-        std::vector<Band> runs;
-        for (int c = 0; c < int(columns().size()); ++c) {
-            const QString& band = columns()[size_t(c)].band;
-            if (band.isEmpty())
-                continue;
-            if (!runs.empty() && runs.back().title == band && runs.back().last == c - 1)
-                runs.back().last = c;
-            else
-                runs.push_back({band, c, c});
-        }
-        return runs;
+        std::vector<QString> bandOfColumn;
+        for (const auto& column : columns())
+            bandOfColumn.push_back(column.band);
+        return bandRuns(bandOfColumn);
     }();
     return list;
 }

@@ -91,17 +91,10 @@ const std::vector<PaymentColumn>& paymentColumns()
 template <class Row>
 std::vector<GridBand> bandsOf(const std::vector<Column<Row>>& columns)
 {
-    std::vector<GridBand> runs;
-    for (int c = 0; c < int(columns.size()); ++c) {
-        const QString& band = columns[size_t(c)].band;
-        if (band.isEmpty())
-            continue;
-        if (!runs.empty() && runs.back().title == band && runs.back().last == c - 1)
-            runs.back().last = c;
-        else
-            runs.push_back({band, c, c});
-    }
-    return runs;
+    std::vector<QString> bandOfColumn;
+    for (const Column<Row>& column : columns)
+        bandOfColumn.push_back(column.band);
+    return bandRuns(bandOfColumn);
 }
 
 // A read-only grid over rows the core loaded, one column per entry of `columns`.

@@ -18,6 +18,10 @@ struct GridBand {
     int last;
 };
 
+// The runs of adjacent columns that share a band title; `bandOfColumn[c]` is column c's title, empty for
+// a column under no band.
+std::vector<GridBand> bandRuns(const std::vector<QString>& bandOfColumn);
+
 class GridBandRow : public QObject {
 public:
     // `row` is the strip above the grid that holds the titles; it owns this object.
