@@ -3,7 +3,6 @@
 
 #include "contracts/contract_operations.h"
 #include "contracts/contract_validation.h"
-#include "shell/local_maintenance.h"
 #include "store/action_log.h"
 #include "store/dates.h"
 
@@ -26,21 +25,6 @@ ContractInput sampleInput()
     input.jud = QStringLiteral("CLUJ");
     input.rata = QStringLiteral("1000");
     return input;
-}
-
-ContractFixture::ContractFixture()
-{
-    qputenv("VELMAR_HOME", home_.path().toUtf8());
-    qputenv("VELMAR_SYSTEM_DIR", home_.file("sys").toUtf8());
-    app_ = AppContext::openLocal();
-    RunLocalMaintenance(*app_, [] {});
-}
-
-ContractFixture::~ContractFixture()
-{
-    app_.reset();
-    qunsetenv("VELMAR_HOME");
-    qunsetenv("VELMAR_SYSTEM_DIR");
 }
 
 qint64 ContractFixture::add(const ContractInput& input)

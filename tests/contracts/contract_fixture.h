@@ -6,7 +6,7 @@
 #include "shell/progress_counter.h"
 #include "store/sql/database.h"
 #include "print_qstring.h"
-#include "support/temp_folder.h"
+#include "support/program_folder.h"
 
 #include <QStringList>
 #include <memory>
@@ -35,11 +35,9 @@ struct Installment {
 
 class ContractFixture {
 public:
-    ContractFixture();
-    ~ContractFixture();
-    AppContext& app() { return *app_; }
-    Database& db() { return app_->db(); }
-    QString home() const { return home_.path(); }
+    AppContext& app() { return folder_.app(); }
+    Database& db() { return folder_.app().db(); }
+    QString home() const { return folder_.home(); }
 
     // Validates (as a new contract) and adds; fails the test when a check refuses it.
     qint64 add(const ContractInput& input);
@@ -52,8 +50,7 @@ public:
     SilentProgressCounter counter;
 
 private:
-    TempFolder home_;
-    std::unique_ptr<AppContext> app_;
+    ProgramFolder folder_;
     qint64 nextPayment_ = 1;
 };
 

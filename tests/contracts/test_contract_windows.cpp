@@ -6,9 +6,9 @@
 #include "contracts/contract_validation.h"
 #include "shell/app_context.h"
 #include "shell/interaction.h"
-#include "shell/local_maintenance.h"
 #include "store/dates.h"
 #include "store/sql/database.h"
+#include "support/program_folder.h"
 #include "support/screenshots.h"
 #include "support/temp_folder.h"
 
@@ -109,8 +109,8 @@ class ContractWindowsTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TempFolder> home_;
-    std::unique_ptr<AppContext> app_;
+    std::unique_ptr<test::ProgramFolder> folder_;
+    AppContext* app_ = nullptr;
     std::unique_ptr<ScriptedInteraction> ui_;
     std::vector<qint64> ids_;  // of kRegister's contracts, in its order
 
@@ -217,21 +217,16 @@ private:
 private slots:
     void init()
     {
-        home_ = std::make_unique<test::TempFolder>();
-        qputenv("VELMAR_HOME", home_->path().toUtf8());
-        qputenv("VELMAR_SYSTEM_DIR", home_->file("sys").toUtf8());
-        qputenv("VELMAR_TODAY", "15.03.2024");
-        app_ = AppContext::openLocal();
-        RunLocalMaintenance(*app_, [] {});
+        folder_ = std::make_unique<test::ProgramFolder>("15.03.2024");
+        app_ = &folder_->app();
         ui_ = std::make_unique<ScriptedInteraction>();
         ids_.clear();
     }
 
     void cleanup()
     {
-        app_.reset();
-        home_.reset();
-        qunsetenv("VELMAR_TODAY");
+        app_ = nullptr;
+        folder_.reset();
     }
 
     void theDialogRefusesWithABalloonAtTheFieldAndStaysOpen_data()

@@ -1,25 +1,9 @@
 // The debt tests' data folder.
 #include "debt_fixture.h"
 
-#include "shell/local_maintenance.h"
 #include "store/dates.h"
 
 namespace velmar::test {
-
-DebtFixture::DebtFixture()
-{
-    qputenv("VELMAR_HOME", home_.path().toUtf8());
-    qputenv("VELMAR_SYSTEM_DIR", home_.file("sys").toUtf8());
-    app_ = AppContext::openLocal();
-    RunLocalMaintenance(*app_, [] {});
-}
-
-DebtFixture::~DebtFixture()
-{
-    app_.reset();
-    qunsetenv("VELMAR_HOME");
-    qunsetenv("VELMAR_SYSTEM_DIR");
-}
 
 void DebtFixture::addInstallments(qint64 idcon, const std::vector<std::pair<const char*, qint64>>& installments)
 {

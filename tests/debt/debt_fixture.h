@@ -5,7 +5,7 @@
 #include "shell/app_context.h"
 #include "shell/progress_counter.h"
 #include "store/sql/database.h"
-#include "support/temp_folder.h"
+#include "support/program_folder.h"
 
 #include <memory>
 
@@ -13,11 +13,9 @@ namespace velmar::test {
 
 class DebtFixture {
 public:
-    DebtFixture();
-    ~DebtFixture();
-    AppContext& app() { return *app_; }
-    Database& db() { return app_->db(); }
-    QString home() const { return home_.path(); }
+    AppContext& app() { return folder_.app(); }
+    Database& db() { return folder_.app().db(); }
+    QString home() const { return folder_.home(); }
     // One contract's installments: (due date dd.MM.yyyy, RATAINI); IDRATA continue from the last one.
     void addInstallments(qint64 idcon, const std::vector<std::pair<const char*, qint64>>& installments);
     std::vector<qint64> indexedAmounts(qint64 idcon);  // RATACALC by due date
@@ -25,8 +23,7 @@ public:
     SilentProgressCounter counter;
 
 private:
-    TempFolder home_;
-    std::unique_ptr<AppContext> app_;
+    ProgramFolder folder_;
     qint64 nextRate_ = 1;
 };
 

@@ -7,10 +7,10 @@
 #include "payments/payment_recording.h"
 #include "shell/app_context.h"
 #include "shell/interaction.h"
-#include "shell/local_maintenance.h"
 #include "store/dates.h"
 #include "store/id_counters.h"
 #include "store/sql/database.h"
+#include "support/program_folder.h"
 #include "support/screenshots.h"
 #include "support/temp_folder.h"
 
@@ -136,8 +136,8 @@ class PaymentWindowsTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TempFolder> home_;
-    std::unique_ptr<AppContext> app_;
+    std::unique_ptr<test::ProgramFolder> folder_;
+    AppContext* app_ = nullptr;
     std::unique_ptr<ScriptedInteraction> ui_;
     std::unique_ptr<PaymentDialog> dialog_;
     std::unique_ptr<DetailsWindow> details_;
@@ -203,12 +203,8 @@ private:
 private slots:
     void init()
     {
-        home_ = std::make_unique<test::TempFolder>();
-        qputenv("VELMAR_HOME", home_->path().toUtf8());
-        qputenv("VELMAR_SYSTEM_DIR", home_->file("sys").toUtf8());
-        qputenv("VELMAR_TODAY", "15.03.2024");
-        app_ = AppContext::openLocal();
-        RunLocalMaintenance(*app_, [] {});
+        folder_ = std::make_unique<test::ProgramFolder>("15.03.2024");
+        app_ = &folder_->app();
         ui_ = std::make_unique<ScriptedInteraction>();
         dialog_ = std::make_unique<PaymentDialog>(*app_);
         details_ = std::make_unique<DetailsWindow>(*app_, *ui_, *dialog_);
@@ -219,9 +215,8 @@ private slots:
     {
         details_.reset();
         dialog_.reset();
-        app_.reset();
-        home_.reset();
-        qunsetenv("VELMAR_TODAY");
+        app_ = nullptr;
+        folder_.reset();
     }
 
     void theDetailsShowTheInstallmentsOwedAtTheCalculationDate()
