@@ -9,7 +9,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev libsqlite3-dev zlib1g-dev
   libgtest-dev googletest libbenchmark-dev
-  python3 python3-dbfread python3-xlrd
+  python3 python3-dbfread python3-xlrd python3-olefile
   xvfb xauth fonts-dejavu-core
 )
 
