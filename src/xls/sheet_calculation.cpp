@@ -11,6 +11,7 @@ namespace velmar::xls {
 namespace {
 
 constexpr uint16_t kAlwaysCalculate = 0x0001;
+constexpr int kMaxDepth = 500;
 
 QByteArray storedResult(const FormulaResult& r) {
     QByteArray bytes;
@@ -67,8 +68,13 @@ private:
         const uint32_t key = uint32_t(row) << 8 | uint32_t(column);
         const auto known = results_.find(key);
         if (known != results_.end()) return known->second;
-        results_[key] = FormulaResult::unsupported();  // a formula that reaches itself cannot be computed
+        // A formula that reaches itself cannot be computed, nor one whose references run down a very
+        // long chain of formulas below it (the stack is not unlimited); Excel computes those on opening.
+        results_[key] = FormulaResult::unsupported();
+        if (depth_ >= kMaxDepth) return results_[key];
+        ++depth_;
         const FormulaResult result = EvaluateFormula(cell->formula->tokens, lookup_, area_);
+        --depth_;
         results_[key] = result;
         return result;
     }
@@ -78,6 +84,7 @@ private:
     CellValueLookup lookup_;
     AreaVisitor area_;
     std::unordered_map<uint32_t, FormulaResult> results_;
+    int depth_ = 0;
 };
 
 }  // namespace

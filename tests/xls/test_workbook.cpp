@@ -243,3 +243,27 @@ TEST(WorkbookSave, AFailedSaveLeavesNoFile) {
     }
     EXPECT_FALSE(QFile::exists(path));
 }
+
+TEST(WorkbookOpen, DamagedWorkbookStreamsGiveAnErrorOrAWorkbookNeverACrash) {
+    const QByteArray stream = fixtureStream();
+    uint32_t seed = 12345;
+    const auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
+    for (int round = 0; round < 400; ++round) {
+        QByteArray damaged = stream;
+        for (int i = 0; i < 1 + round % 8; ++i) damaged[int(next() % damaged.size())] = char(next() >> 16);
+        try {
+            Workbook book = Workbook::fromStream(damaged, "damaged.xls");
+            for (int sheet = 1; sheet <= book.sheetCount(); ++sheet) {
+                try {
+                    book.selectSheet(sheet);
+                } catch (const StoreError&) {
+                    continue;
+                }
+                book.insertCopiedRows(3, 3, 3, 2);
+                book.deleteRows(1, 1);
+            }
+            book.toFileBytes();
+        } catch (const StoreError&) {
+        }
+    }
+}
