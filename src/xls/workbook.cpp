@@ -13,6 +13,8 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QSet>
+#include <stdexcept>
 
 namespace velmar::xls {
 namespace {
@@ -140,7 +142,14 @@ Workbook Workbook::fromFileBytes(const QByteArray& fileBytes, const QString& fil
     Workbook workbook = fromStream(*stream, fileName);
     workbook.d->streamName = name;
     streams.erase(name);
-    workbook.d->otherStreams = std::move(streams);
+    // A damaged directory may name two streams alike but for letter case, which no file may hold:
+    // the first one is kept.
+    QSet<QString> seen{name.toLower()};
+    for (auto& [path, bytes] : streams)
+        if (!seen.contains(path.toLower())) {
+            seen.insert(path.toLower());
+            workbook.d->otherStreams.emplace(path, std::move(bytes));
+        }
     return workbook;
 }
 
@@ -158,7 +167,11 @@ Workbook Workbook::fromStream(const QByteArray& workbookStream, const QString& f
 QByteArray Workbook::toFileBytes() {
     CompoundStreams streams = d->otherStreams;
     streams[d->streamName] = d->workbookStream();
-    return WriteCompoundFile(streams);
+    try {
+        return WriteCompoundFile(streams);
+    } catch (const std::invalid_argument&) {  // a stream name no compound file can hold
+        throw StoreError(texts::damagedFile(d->fileName));
+    }
 }
 
 void Workbook::save(const QString& path) {
