@@ -57,8 +57,9 @@ TEST(WorkbookSave, AnUnchangedWorkbookReadsTheSameAndKeepsItsOtherStreams) {
     EXPECT_EQ(savedAndRead(book, folder), velmar::test::xlrdReading(kFixture));
     const auto original = ReadCompoundFile(velmar::test::readBytes(kFixture), kFixture);
     const auto saved = ReadCompoundFile(velmar::test::readBytes(folder.file("out.xls")), "out.xls");
-    for (const auto& [name, bytes] : original)
+    for (const auto& [name, bytes] : original) {
         if (name != "Workbook") EXPECT_EQ(saved.at(name), bytes) << name.toStdString();
+    }
 }
 
 TEST(WorkbookCells, WritingKeepsTheFormatAndTheEmptyTextLeavesABlank) {
