@@ -20,5 +20,6 @@ int detailsCommand(const QStringList& args, QTextStream& out);
 int payCommand(const QStringList& args, QTextStream& out);
 int undoCommand(const QStringList& args, QTextStream& out);
 int paymentsCommand(const QStringList& args, QTextStream& out);
+int templateCommand(const QStringList& args, QTextStream& out);
 
 }  // namespace velmar::cli

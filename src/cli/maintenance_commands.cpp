@@ -18,6 +18,8 @@ int initCommand(const QStringList&, QTextStream& out)
     out << "Folder de date: " << app->dataFolder() << '\n';
     out << "Tabele create: " << (r.created.isEmpty() ? QStringLiteral("-") : r.created.join(QStringLiteral(", "))) << '\n';
     out << "Istoric: " << r.logEntriesRemoved << " actiuni vechi sterse\n";
+    out << "Sabloane scrise: " << (r.carriedFilesWritten.isEmpty() ? QStringLiteral("-") : r.carriedFilesWritten.join(QStringLiteral(", ")))
+        << '\n';
     out << "Contract.StopPen: " << (r.upgrade.stopPenAdded ? "coloana adaugata" : "exista") << ", "
         << r.upgrade.stopPenFilled << " contracte completate cu 99999\n";
     out << "Tabele de rate: " << r.upgrade.rateRowsAdded << " randuri adaugate\n";

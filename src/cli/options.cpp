@@ -22,7 +22,7 @@ Options parseOptions(const QStringList& args, const QStringList& valued, const Q
         } else if (valued.contains(name)) {
             if (i + 1 >= args.size())
                 throw StoreError(QStringLiteral("Optiunea %1 cere o valoare").arg(arg));
-            options.values[name] = args[++i];
+            options.values[name] << args[++i];
         } else {
             throw StoreError(QStringLiteral("Optiune necunoscuta: %1").arg(arg));
         }

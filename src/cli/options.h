@@ -10,10 +10,15 @@ namespace velmar::cli {
 
 struct Options {
     QStringList positional;
-    QMap<QString, QString> values;  // by option name without the dashes
+    QMap<QString, QStringList> values;  // by option name without the dashes; every value of a repeated option
     QSet<QString> flags;
 
-    QString value(const QString& name, const QString& fallback = {}) const { return values.value(name, fallback); }
+    // The last value given.
+    QString value(const QString& name, const QString& fallback = {}) const
+    {
+        return values.contains(name) ? values[name].last() : fallback;
+    }
+    QStringList all(const QString& name) const { return values.value(name); }
     bool has(const QString& name) const { return values.contains(name) || flags.contains(name); }
 };
 

@@ -3,6 +3,7 @@
 
 #include "debt/rate_seeds.h"
 #include "shell/app_context.h"
+#include "shell/carried_files.h"
 #include "store/action_log.h"
 #include "store/clock.h"
 
@@ -20,6 +21,7 @@ MaintenanceReport RunLocalMaintenance(AppContext& app, const std::function<void(
             SeedInflationRates(db, ids);
     });
     report.logEntriesRemoved = TrimLog(db);
+    report.carriedFilesWritten = WriteCarriedFiles(app.dataFolder());
     report.upgrade = UpgradeTables(db, [&] { return TopUpRateTables(db, ids); });
     report.compacted = CompactTables(db, app.settings(), today(), compactionStep);
     return report;

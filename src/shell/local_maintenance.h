@@ -1,5 +1,6 @@
 // The start-up maintenance of a local data folder (or an opened archive), in its order: create the
-// missing tables (seeding new rate tables), trim the action log, upgrade old tables, compact weekly.
+// missing tables (seeding new rate tables), trim the action log, write the carried templates that are
+// missing, upgrade old tables, compact weekly.
 #pragma once
 
 #include "store/maintenance.h"
@@ -14,6 +15,7 @@ class AppContext;
 struct MaintenanceReport {
     QStringList created;
     qint64 logEntriesRemoved = 0;
+    QStringList carriedFilesWritten;
     UpgradeResult upgrade;
     bool compacted = false;
 };

@@ -69,14 +69,19 @@ bool DelDir(const QString& path)
     return !dir.exists() || dir.removeRecursively();
 }
 
+void WriteFileAtomically(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile target(path);
+    if (!target.open(QIODevice::WriteOnly) || target.write(bytes) != bytes.size() || !target.commit())
+        throw StoreError(QStringLiteral("Nu pot scrie fisierul %1: %2").arg(path, target.errorString()));
+}
+
 void ResourceToFile(const QString& resource, const QString& path)
 {
     QFile source(resource);
     if (!source.open(QIODevice::ReadOnly))
         throw StoreError(QStringLiteral("Programul nu contine fisierul %1").arg(resource));
-    QSaveFile target(path);
-    if (!target.open(QIODevice::WriteOnly) || target.write(source.readAll()) != source.size() || !target.commit())
-        throw StoreError(QStringLiteral("Nu pot scrie fisierul %1: %2").arg(path, target.errorString()));
+    WriteFileAtomically(path, source.readAll());
 }
 
 }  // namespace velmar

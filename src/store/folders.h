@@ -2,6 +2,7 @@
 // subsystems share. VELMAR_HOME and VELMAR_SYSTEM_DIR override the two base folders.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace velmar {
@@ -18,6 +19,9 @@ QString TempFileName(const QString& prefix, const QString& extension);
 QString PrivateTempDir();
 // Deletes a folder with everything in it, without questions; true when it is gone.
 bool DelDir(const QString& path);
+// Writes `bytes` to a temporary file beside `path` and renames it over `path`: a crash leaves the old file or
+// the new one, never half of one. Throws StoreError when it cannot.
+void WriteFileAtomically(const QString& path, const QByteArray& bytes);
 // Writes a file the program carries (a Qt resource path such as ":/carried/Incas.xls") to `path`,
 // replacing a file of that name. Throws StoreError when it cannot.
 void ResourceToFile(const QString& resource, const QString& path);

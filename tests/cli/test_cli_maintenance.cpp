@@ -14,12 +14,14 @@ TEST(CliMaintenance, InitPreparesANewFolderOnceAndLogListsTheEntries)
     const auto first = cli.run({"init"});
     ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
     EXPECT_TRUE(first.out.contains("Tabele create: Log, Contract, Rate, Chitante, PenalIst, Inflatie, UndoRate")) << first.out.toStdString();
+    EXPECT_TRUE(first.out.contains("Sabloane scrise: Incas.xls, Datorii.xls, FisaCalcul.xls\n")) << first.out.toStdString();
     EXPECT_TRUE(first.out.contains("Compactare: facuta\n"));
     EXPECT_EQ(test::readBytes(home.file("system/GMT.dII")),
               QStringLiteral("[56]\r\nCALE=%1\r\nVER=1.0006\r\n").arg(home.path()).toUtf8());
     EXPECT_TRUE(test::readBytes(home.file("Data/VLMR.set")).contains("[56]\r\nVER=1.0006\r\n"));
     const auto second = cli.run({"init"});
     EXPECT_TRUE(second.out.contains("Tabele create: -")) << second.out.toStdString();
+    EXPECT_TRUE(second.out.contains("Sabloane scrise: -\n")) << second.out.toStdString();
     EXPECT_TRUE(second.out.contains("Compactare: facuta deja saptamana aceasta"));
 
     cli.run({"sql", "INSERT INTO Log (IDLOG, DATAL, ORA, ACTIUNE, UTILIZATOR) VALUES (2, '10.12.2026', '10:00:01', 'Inchidere, gata', 'PC - ion')"});

@@ -1,0 +1,21 @@
+// Opening documents with xdg-open; LibreOffice's lock files.
+#include "platform/document_opener.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+
+namespace velmar {
+
+bool SystemDocumentOpener::open(const QString& path)
+{
+    return QProcess::startDetached(QStringLiteral("xdg-open"), {path});
+}
+
+bool isOpenInAnotherProgram(const QString& path)
+{
+    const QFileInfo file(path);
+    return QFileInfo::exists(file.dir().filePath(QStringLiteral(".~lock.") + file.fileName() + u'#'));
+}
+
+}  // namespace velmar
