@@ -19,6 +19,7 @@ int main(int argc, char** argv)
         velmar::bench::registerWriteBenchmarks(reg);
         velmar::bench::registerIndexationBenchmarks(reg);
         velmar::bench::registerPenaltyBenchmarks(reg);
+        velmar::bench::registerReportBenchmarks(reg);
         benchmark::RunSpecifiedBenchmarks();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "velmar-bench: %s\n", e.what());

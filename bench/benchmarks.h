@@ -11,5 +11,6 @@ void registerWriteBenchmarks(BenchRegister& reg);         // (b) UPDATE and (c) 
 void registerIndexationBenchmarks(BenchRegister& reg);    // re-indexing every installment, one rewrite of Rate.dbf
 void registerPenaltyBenchmarks(BenchRegister& reg);       // ComputePenalty on the seed penalty rates
 void registerListOpeningBenchmarks(BenchRegister& reg);   // the contract list window's grid, against the loading alone
+void registerReportBenchmarks(BenchRegister& reg);        // the debts list filled from its template, against from scratch
 
 }  // namespace velmar::bench
