@@ -21,6 +21,7 @@ namespace {
 
 const QString kWorkbookStream = QStringLiteral("Workbook");
 const QString kBiff5Stream = QStringLiteral("Book");
+constexpr qsizetype kSmallestWorkbookStream = 4096;
 
 // The stream named `name`, compared without regard to case as readers of the format do.
 const QByteArray* findStream(const CompoundStreams& streams, const QString& name, QString* actualName = nullptr) {
@@ -166,7 +167,11 @@ Workbook Workbook::fromStream(const QByteArray& workbookStream, const QString& f
 
 QByteArray Workbook::toFileBytes() {
     CompoundStreams streams = d->otherStreams;
-    streams[d->streamName] = d->workbookStream();
+    QByteArray stream = d->workbookStream();
+    // Excel is known to refuse a workbook stream kept in the mini stream; zeros after the last EOF
+    // record keep it in ordinary sectors and every reader stops before them.
+    if (stream.size() < kSmallestWorkbookStream) stream.append(kSmallestWorkbookStream - stream.size(), '\0');
+    streams[d->streamName] = stream;
     try {
         return WriteCompoundFile(streams);
     } catch (const std::invalid_argument&) {  // a stream name no compound file can hold

@@ -23,8 +23,10 @@ for n in book.name_obj_list:
 
 stream = olefile.OleFileIO(path).openstream('Workbook').read()
 pos, in_sheet = 0, False
-while pos < len(stream):
+while pos + 4 <= len(stream):  # zeros may follow the last EOF record
     kind, size = struct.unpack_from('<HH', stream, pos)
+    if kind == 0:
+        break
     data = stream[pos + 4:pos + 4 + size]
     pos += 4 + size
     if kind == 0x0809:
