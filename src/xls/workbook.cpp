@@ -1,5 +1,6 @@
 #include "xls/workbook.h"
 
+#include "store/folders.h"
 #include "store/store_error.h"
 #include "xls/byte_io.h"
 #include "xls/compound_file.h"
@@ -12,7 +13,6 @@
 #include "xls/xls_texts.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QSet>
 #include <stdexcept>
 
@@ -180,10 +180,7 @@ QByteArray Workbook::toFileBytes() {
 }
 
 void Workbook::save(const QString& path) {
-    const QByteArray bytes = toFileBytes();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw StoreError(texts::cannotWrite(path, file.errorString()));
+    WriteFileAtomically(path, toFileBytes());
 }
 
 int Workbook::sheetCount() const { return int(d->sheets.size()); }

@@ -20,9 +20,6 @@ inline QString encrypted(const QString& file) {
 inline QString cannotRead(const QString& file, const QString& reason) {
     return QStringLiteral("Fisierul %1 nu poate fi citit: %2").arg(file, reason);
 }
-inline QString cannotWrite(const QString& file, const QString& reason) {
-    return QStringLiteral("Fisierul %1 nu poate fi scris: %2").arg(file, reason);
-}
 inline QString noSuchSheet(int index, const QString& file) {
     return QStringLiteral("Registrul %2 nu are foaia %1.").arg(index).arg(file);
 }
