@@ -3,8 +3,8 @@
 
 #include "bench/rate_seeding.h"
 #include "debt/indexation.h"
-#include "debt/rate_tables.h"
-#include "shell/progress_counter.h"
+#include "app/rate_tables.h"
+#include "app/progress_counter.h"
 #include "store/dbf/dbf_table.h"
 #include "store/file_change.h"
 

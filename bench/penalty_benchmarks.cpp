@@ -3,7 +3,7 @@
 
 #include "bench/random.h"
 #include "bench/rate_seeding.h"
-#include "debt/rate_tables.h"
+#include "app/rate_tables.h"
 #include "store/dates.h"
 
 #include <benchmark/benchmark.h>

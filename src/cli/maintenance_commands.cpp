@@ -1,9 +1,9 @@
 // velmar-cli init (the start-up maintenance of the local data folder) and velmar-cli log.
 #include "cli/commands.h"
 
-#include "shell/app_context.h"
-#include "shell/local_maintenance.h"
-#include "shell/version.h"
+#include "app/app_context.h"
+#include "session/local_maintenance.h"
+#include "app/version.h"
 #include "store/action_log.h"
 #include "store/dates.h"
 #include "store/sql/csv_format.h"

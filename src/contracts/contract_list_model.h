@@ -1,7 +1,7 @@
 // The contract list's grid: the loaded contracts narrowed by the search panel, in the clerks' columns and bands.
 #pragma once
 
-#include "shell/grid_band_row.h"
+#include "widgets/grid_band_row.h"
 
 #include "contracts/contract_list.h"
 

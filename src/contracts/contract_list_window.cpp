@@ -6,10 +6,10 @@
 #include "contracts/contract_operations.h"
 #include "contracts/contract_texts.h"
 #include "contracts/contract_window_texts.h"
-#include "shell/app_context.h"
-#include "shell/grid_band_row.h"
-#include "shell/interaction.h"
-#include "shell/problem_balloon.h"
+#include "app/app_context.h"
+#include "widgets/grid_band_row.h"
+#include "app/interaction.h"
+#include "widgets/problem_balloon.h"
 #include "ui_contract_list_window.h"
 
 #include <QAbstractItemView>

@@ -2,8 +2,8 @@
 #include "debt/indexation.h"
 
 #include "debt/debt_texts.h"
-#include "debt/rate_tables.h"
-#include "shell/progress_counter.h"
+#include "app/rate_tables.h"
+#include "app/progress_counter.h"
 #include "store/rounding.h"
 #include "store/sql/database.h"
 #include "store/sql/transaction.h"

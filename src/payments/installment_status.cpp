@@ -1,7 +1,7 @@
 // The installment status query and its computed columns.
 #include "payments/installment_status.h"
 
-#include "debt/rate_tables.h"
+#include "app/rate_tables.h"
 #include "store/rounding.h"
 #include "store/sql/database.h"
 

@@ -2,8 +2,8 @@
 #include "payments/payment_dialog.h"
 
 #include "payments/payment_texts.h"
-#include "shell/app_context.h"
-#include "shell/problem_balloon.h"
+#include "app/app_context.h"
+#include "widgets/problem_balloon.h"
 #include "store/dates.h"
 #include "store/id_counters.h"
 #include "ui_payment_dialog.h"

@@ -1,9 +1,9 @@
 // The program's Interaction: the message dialog and the progress window, each made once and reused.
 #pragma once
 
-#include "shell/interaction.h"
-#include "shell/message_dialog.h"
-#include "shell/progress_window.h"
+#include "app/interaction.h"
+#include "widgets/message_dialog.h"
+#include "widgets/progress_window.h"
 
 namespace velmar {
 

@@ -6,12 +6,12 @@
 #include "payments/payment_dialog.h"
 #include "platform/launcher.h"
 #include "platform/single_instance.h"
-#include "shell/app_context.h"
+#include "app/app_context.h"
 #include "shell/gui_interaction.h"
 #include "shell/main_window.h"
 #include "shell/splash_window.h"
-#include "shell/startup.h"
-#include "shell/update_handoff.h"
+#include "session/startup.h"
+#include "session/update_handoff.h"
 
 #include <QApplication>
 #include <QLocale>

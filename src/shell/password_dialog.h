@@ -1,7 +1,7 @@
 // The "Autentificare" prompt (TForm5): one masked field, "&Verifica" and "&Inchide".
 #pragma once
 
-#include "shell/admin_login.h"
+#include "admin/admin_login.h"
 
 #include <QDialog>
 #include <memory>

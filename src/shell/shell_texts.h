@@ -1,4 +1,4 @@
-// The texts the main window and the login show to the user.
+// The texts the main window shows to the user.
 #pragma once
 
 #include <QString>
@@ -8,13 +8,6 @@ namespace velmar::shell_texts {
 inline const QString kStartLog = QStringLiteral("Pornire Contracte Dorvan");
 inline const QString kEndLog = QStringLiteral("Inchidere Contracte Dorvan");
 
-inline const QString kNoPasswordCaption = QStringLiteral("Administrare");
-inline const QString kNoPasswordText = QStringLiteral("        ATENTIE!\r\nNu aveti nici o parola!");
-inline const QString kEmptyPasswordCaption = QStringLiteral("Bine ati venit!");
-inline const QString kEmptyPasswordText = QStringLiteral("Nu aveti dreptul sa modificati datele!");
-inline const QString kWrongPasswordCaption = QStringLiteral("Greseala!");
-inline const QString kWrongPasswordText = QStringLiteral("PAROLA INCORECTA !");
-
 inline const QString kNameCheckCaption = QStringLiteral("Atentionare");
 inline QString nameCheckText(const QString& administrationButton)
 {
@@ -22,10 +15,6 @@ inline QString nameCheckText(const QString& administrationButton)
            QStringLiteral("\r") + QStringLiteral("Doriti sa o completati acum?");
 }
 
-inline const QString kSaveChangesCaption = QStringLiteral("Salvare modificari");
-inline const QString kSaveChangesText = QStringLiteral("Doriti sa salvati modificarile ?");
-inline const QString kAutoBackupCaption = QStringLiteral("Salvare Automata");
-inline const QString kAutoBackupText = QStringLiteral("Doriti sa facem o copie la datele de azi?");
 inline const QString kBackupTargetCaption = QStringLiteral("Salvare");
 inline QString cannotWrite(const QString& target) { return QStringLiteral("Nu pot scrie in ") + target + QStringLiteral("!"); }
 

@@ -1,7 +1,7 @@
 // The splash window.
 #include "shell/splash_window.h"
 
-#include "shell/version.h"
+#include "app/version.h"
 #include "ui_splash_window.h"
 
 #include <QCoreApplication>

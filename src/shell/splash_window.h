@@ -2,7 +2,7 @@
 // main window runs.
 #pragma once
 
-#include "shell/startup.h"
+#include "session/startup.h"
 
 #include <QDialog>
 #include <memory>

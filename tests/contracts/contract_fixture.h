@@ -2,8 +2,8 @@
 #pragma once
 
 #include "contracts/contract_input.h"
-#include "shell/app_context.h"
-#include "shell/progress_counter.h"
+#include "app/app_context.h"
+#include "app/progress_counter.h"
 #include "store/sql/database.h"
 #include "print_qstring.h"
 #include "support/program_folder.h"

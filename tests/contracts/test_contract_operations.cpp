@@ -5,7 +5,7 @@
 #include "contracts/contract_operations.h"
 #include "contracts/contract_texts.h"
 #include "contracts/contract_validation.h"
-#include "shell/interaction.h"
+#include "app/interaction.h"
 #include "store/dates.h"
 #include "store/store_error.h"
 

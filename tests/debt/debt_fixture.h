@@ -1,9 +1,9 @@
 // A data folder with the seven tables and the seed rate rows, for the debt tests.
 #pragma once
 
-#include "debt/rate_tables.h"
-#include "shell/app_context.h"
-#include "shell/progress_counter.h"
+#include "app/rate_tables.h"
+#include "app/app_context.h"
+#include "app/progress_counter.h"
 #include "store/sql/database.h"
 #include "support/program_folder.h"
 

@@ -1,7 +1,7 @@
 // The penalty computation and month steps, on the seed penalty rates: every worked example and the
 // edge cases that matter, as rows of one table.
 #include "debt/rate_seeds.h"
-#include "debt/rate_tables.h"
+#include "app/rate_tables.h"
 #include "store/dates.h"
 
 #include <gtest/gtest.h>

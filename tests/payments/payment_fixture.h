@@ -3,7 +3,7 @@
 #pragma once
 
 #include "contract_fixture.h"
-#include "debt/rate_tables.h"
+#include "app/rate_tables.h"
 #include "payments/installment_status.h"
 #include "payments/payment_recording.h"
 #include "store/dates.h"

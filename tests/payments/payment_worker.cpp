@@ -3,8 +3,8 @@
 #include "payments/payment_list.h"
 #include "payments/payment_recording.h"
 #include "payments/payment_texts.h"
-#include "shell/app_context.h"
-#include "shell/progress_counter.h"
+#include "app/app_context.h"
+#include "app/progress_counter.h"
 #include "store/dates.h"
 #include "store/sql/journal.h"
 

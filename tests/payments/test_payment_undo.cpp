@@ -7,7 +7,7 @@
 #include "contracts/schedule.h"
 #include "payments/payment_list.h"
 #include "payments/payment_texts.h"
-#include "shell/interaction.h"
+#include "app/interaction.h"
 #include "store/sql/csv_format.h"
 
 #include <functional>

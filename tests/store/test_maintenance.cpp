@@ -1,8 +1,8 @@
 // Start-up maintenance of a local data folder: a new folder gets its seven tables and seed rows, an old
 // folder is upgraded without losing a row, compaction runs once a week, the log is trimmed.
 #include "debt/rate_seeds.h"
-#include "shell/app_context.h"
-#include "shell/local_maintenance.h"
+#include "app/app_context.h"
+#include "session/local_maintenance.h"
 #include "store/action_log.h"
 #include "store/dates.h"
 #include "store/dbf/dbf_table.h"

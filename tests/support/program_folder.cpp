@@ -1,7 +1,7 @@
 // The tests' program folder.
 #include "support/program_folder.h"
 
-#include "shell/local_maintenance.h"
+#include "session/local_maintenance.h"
 
 namespace velmar::test {
 

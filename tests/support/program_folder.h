@@ -2,7 +2,7 @@
 // pointing into it, and the program opened on it as after a first start: the tables made, the rates seeded.
 #pragma once
 
-#include "shell/app_context.h"
+#include "app/app_context.h"
 #include "support/temp_folder.h"
 
 #include <memory>

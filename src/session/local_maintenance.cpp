@@ -1,0 +1,30 @@
+// Start-up maintenance of local data.
+#include "session/local_maintenance.h"
+
+#include "debt/rate_seeds.h"
+#include "app/app_context.h"
+#include "session/carried_files.h"
+#include "store/action_log.h"
+#include "store/clock.h"
+
+namespace velmar {
+
+MaintenanceReport RunLocalMaintenance(AppContext& app, const std::function<void()>& compactionStep)
+{
+    Database& db = app.db();
+    IdCounters& ids = app.ids();
+    MaintenanceReport report;
+    report.created = CreateMissingTables(db, [&](const QString& table) {
+        if (table == u"PenalIst")
+            SeedPenaltyRates(db, ids);
+        else if (table == u"Inflatie")
+            SeedInflationRates(db, ids);
+    });
+    report.logEntriesRemoved = TrimLog(db);
+    report.carriedFilesWritten = WriteCarriedFiles(app.dataFolder());
+    report.upgrade = UpgradeTables(db, [&] { return TopUpRateTables(db, ids); });
+    report.compacted = CompactTables(db, app.settings(), today(), compactionStep);
+    return report;
+}
+
+}  // namespace velmar
