@@ -15,7 +15,7 @@ void seedRateTables(BenchRegister& reg)
     // The counters live in the data folder's VLMR.set; no machine setting is read or written here, so the
     // register's temporary folder stands in for the system folder.
     Settings settings(reg.dataFolder(), QFileInfo(reg.dataFolder()).absolutePath());
-    IdCounters ids(settings, db.lock());
+    IdCounters ids(settings, db);
     if (db.rowCount(QStringLiteral("PenalIst")) == 0)
         SeedPenaltyRates(db, ids);
     if (db.rowCount(QStringLiteral("Inflatie")) == 0)

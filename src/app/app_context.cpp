@@ -45,7 +45,7 @@ AppContext::AppContext(QString programFolder, QString systemFolder, QString data
       mode_(mode),
       settings_(std::make_unique<Settings>(dataFolder_, systemFolder_)),
       db_(std::make_unique<Database>(dataFolder_)),
-      ids_(std::make_unique<IdCounters>(*settings_, db_->lock())),
+      ids_(std::make_unique<IdCounters>(*settings_, *db_)),
       rates_(std::make_unique<RateTables>()),
       userText_(logUserText())
 {

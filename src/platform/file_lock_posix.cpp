@@ -43,6 +43,20 @@ void FileLock::lock(Mode mode)
     }
 }
 
+bool FileLock::tryLock(Mode mode)
+{
+    struct flock fl {};
+    fl.l_type = mode == Mode::Exclusive ? F_WRLCK : F_RDLCK;
+    fl.l_whence = SEEK_SET;
+    while (::fcntl(fd_, F_OFD_SETLK, &fl) != 0) {
+        if (errno == EAGAIN || errno == EACCES)
+            return false;
+        if (errno != EINTR)
+            throw lockError("Nu pot bloca", path_);
+    }
+    return true;
+}
+
 void FileLock::unlock()
 {
     struct flock fl {};

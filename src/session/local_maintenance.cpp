@@ -6,6 +6,7 @@
 #include "session/carried_files.h"
 #include "store/action_log.h"
 #include "store/clock.h"
+#include "store/id_counters.h"
 
 namespace velmar {
 
@@ -20,6 +21,7 @@ MaintenanceReport RunLocalMaintenance(AppContext& app, const std::function<void(
         else if (table == u"Inflatie")
             SeedInflationRates(db, ids);
     });
+    ids.CatchUpWithTables();  // a settings file copied without its INDEX section must not repeat identifiers
     report.logEntriesRemoved = TrimLog(db);
     report.carriedFilesWritten = WriteCarriedFiles(app.dataFolder());
     report.upgrade = UpgradeTables(db, [&] { return TopUpRateTables(db, ids); });

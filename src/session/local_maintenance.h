@@ -1,5 +1,6 @@
 // The start-up maintenance of a local data folder (or an opened archive), in its order: create the
-// missing tables (seeding new rate tables), trim the action log, write the carried templates that are
+// missing tables (seeding new rate tables), raise identifier counters that lag behind their tables, trim the
+// action log, write the carried templates that are
 // missing, upgrade old tables, compact weekly.
 #pragma once
 

@@ -3,7 +3,6 @@
 
 #include "platform/launcher.h"
 #include "app/version.h"
-#include "store/counties.h"
 #include "store/file_lookup.h"
 #include "store/folders.h"
 #include "store/settings.h"
@@ -19,9 +18,9 @@ namespace {
 QString updateProgramArgument(const Settings& settings)
 {
     const QString section = QStringLiteral("CONST");
-    QString county = countyName(settings.ReadNumberSetting(section, QStringLiteral("JUDET")) / 10000);
-    if (county.isEmpty())  // an index no county has: pass on what is stored
-        county = settings.ReadSetting(section, QStringLiteral("JUDET"));
+    // The county goes as stored (its index in the county list, empty when never chosen): mapping it to a
+    // name is the update program's business.
+    const QString county = settings.ReadSetting(section, QStringLiteral("JUDET"));
     QString commune = settings.ReadSetting(section, QStringLiteral("COMUNA"));
     if (commune.isEmpty())
         commune = QStringLiteral("nespecificata");

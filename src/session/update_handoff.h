@@ -21,7 +21,7 @@ bool HandOffToPendingUpdate(const QString& programFolder, const QString& program
 
 // Writes `carried` (the update program this build carries) as the program folder's update program, in
 // place of an old one, and starts it in the program folder with one argument:
-// 56 <version> <county of JUDET> "<COMUNA, or nespecificata when empty>", read from `settings`.
+// 56 <version> <JUDET as stored> "<COMUNA, or nespecificata when empty>", read from `settings`.
 // When the old one cannot be replaced (a folder of that name, a folder without write rights) or there is
 // nothing carried, nothing is written or started.
 void StartUpdateProgram(const QString& programFolder, const QString& carried, const Settings& settings,

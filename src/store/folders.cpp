@@ -36,19 +36,6 @@ QString localDataFolder() { return QDir(programFolder()).filePath(QStringLiteral
 
 QString tempFolder() { return QDir(systemFolder()).filePath(QStringLiteral("TEMP")); }
 
-QString TempFileName(const QString& prefix, const QString& extension)
-{
-    QDir dir(tempFolder());
-    if (!dir.mkpath(QStringLiteral(".")))
-        return {};
-    for (int n = 0; n < 1000; ++n) {
-        const QString candidate = dir.filePath(prefix + QString::number(n) + extension);
-        if (!QFileInfo::exists(candidate) || QFile::remove(candidate))
-            return candidate;
-    }
-    return {};
-}
-
 QString PrivateTempDir()
 {
     QDir temp(tempFolder());

@@ -12,9 +12,6 @@ QString systemFolder();     // $VELMAR_SYSTEM_DIR, else ~/.local/state/velmar (m
 QString localDataFolder();  // programFolder()/Data
 QString tempFolder();       // systemFolder()/TEMP: numbered temporary files and work tables
 
-// A free numbered name prefix + n + extension (n = 0..999) in tempFolder(): a name no file has, or whose
-// old file could be deleted. Empty when all are taken. Creates tempFolder() when missing.
-QString TempFileName(const QString& prefix, const QString& extension);
 // A private working folder TEMP/GMTn (n = 0..99), emptied or new; empty when none can be had.
 QString PrivateTempDir();
 // Deletes a folder with everything in it, without questions; true when it is gone.

@@ -8,7 +8,7 @@
 //     is ever updated.
 //  2. At every start Velmar writes this program into its program folder (unless a copy there cannot be
 //     replaced) and starts it, without waiting, with one argument text:
-//         56 <running version> <county> "<commune, or nespecificata>"
+//         56 <running version> <county index as stored, maybe empty> "<commune, or nespecificata>"
 //     Only the version is used; the product code comes first, county and commune are accepted as given.
 //  3. This program compares VERSION with the running version. When the published build is newer it is
 //     copied into the program folder as UpVelmar, in one step, so that a half-copied UpVelmar never

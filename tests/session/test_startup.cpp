@@ -57,7 +57,7 @@ TEST(Startup, AFreshProgramFolderWorksLocallyOnNewTables)
     const QString updater = home.program() + "/velmar-update";
     ASSERT_EQ(home.launcher.started.size(), 1u);
     EXPECT_EQ(home.launcher.started[0].program, updater);
-    EXPECT_EQ(home.launcher.started[0].arguments, QStringList{"56 1.0006 ALBA \"nespecificata\""});
+    EXPECT_EQ(home.launcher.started[0].arguments, QStringList{"56 1.0006  \"nespecificata\""});
     EXPECT_EQ(home.launcher.started[0].workingFolder, home.program());
     EXPECT_EQ(test::readBytes(updater), StartupHome::carriedBytes());
     EXPECT_TRUE(QFileInfo(updater).isExecutable());

@@ -24,10 +24,10 @@ TEST(UpdateProgram, IsToldTheVersionCountyAndCommune)
         const char* argument;
     };
     const std::vector<Case> cases{
-        {nullptr, nullptr, "56 1.0006 ALBA \"nespecificata\""},
-        {"25", "Baia Mare", "56 1.0006 MARAMURES \"Baia Mare\""},
-        {"41", "", "56 1.0006 BUCURESTI \"nespecificata\""},
-        {"5", "Bistrita", "56 1.0006 BISTRITA-NASAUD \"Bistrita\""},
+        {nullptr, nullptr, "56 1.0006  \"nespecificata\""},  // nothing stored: an empty county text
+        {"25", "Baia Mare", "56 1.0006 25 \"Baia Mare\""},
+        {"41", "", "56 1.0006 41 \"nespecificata\""},
+        {"5", "Bistrita", "56 1.0006 5 \"Bistrita\""},
         {"42", "X", "56 1.0006 42 \"X\""},  // no county has that index: what is stored goes as it is
     };
     for (const Case& c : cases) {
@@ -100,7 +100,7 @@ TEST_F(PublishedBuilds, ANewerBuildIsStagedAndNothingElse)
         if (c.published)
             test::writeBytes(published() + "/VERSION", c.published);
 
-        EXPECT_EQ(runUpdateProgram({"56 1.0006 ALBA \"nespecificata\""}), 0);
+        EXPECT_EQ(runUpdateProgram({"56 1.0006 25 \"nespecificata\""}), 0);
 
         ASSERT_EQ(QFile::exists(staged()), c.staged);
         if (c.staged) {

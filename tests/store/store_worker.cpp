@@ -28,7 +28,7 @@ int drawIds(const QString& folder, int count)
 {
     Database db(folder);
     Settings settings(folder, folder);
-    IdCounters ids(settings, db.lock());
+    IdCounters ids(settings, db);
     for (int i = 0; i < count; ++i)
         std::cout << ids.NextId(QStringLiteral("IDCON")).toStdString() << '\n';
     return 0;

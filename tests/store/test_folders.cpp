@@ -1,6 +1,7 @@
 // Folders and the shared file operations: numbered temporary names, the private working folder,
 // carried files.
 #include "store/folders.h"
+#include "store/temp_file_name.h"
 #include "store/clock.h"
 #include "store/store_error.h"
 #include "support/temp_folder.h"
@@ -44,9 +45,26 @@ TEST_F(SystemFolder, TempFileNameSkipsNamesThatCannotBeFreed)
     QDir temp(tempFolder());
     ASSERT_TRUE(temp.mkpath("Datorii0.dbf"));  // a folder of that name cannot be removed as a file
     test::writeBytes(temp.filePath("Datorii1.dbf"), "old");
-    EXPECT_EQ(TempFileName("Datorii", ".dbf"), temp.filePath("Datorii1.dbf"));
+    EXPECT_EQ(TempFileName("Datorii", ".dbf").path(), temp.filePath("Datorii1.dbf"));
     EXPECT_FALSE(QFile::exists(temp.filePath("Datorii1.dbf")));
-    EXPECT_EQ(TempFileName("Rap", ".xls"), temp.filePath("Rap0.xls"));
+    EXPECT_EQ(TempFileName("Rap", ".xls").path(), temp.filePath("Rap0.xls"));
+}
+
+TEST_F(SystemFolder, TempFileNameNeverTakesAFileAnotherUserHolds)
+{
+    QDir temp(tempFolder());
+    TempFile first = TempFileName("FisCal", ".dbf");
+    ASSERT_EQ(first.path(), temp.filePath("FisCal0.dbf"));
+    test::writeBytes(first.path(), "the first run's work table");
+
+    // Deleting the first run's file would succeed on this system: the hold is what keeps it.
+    const TempFile second = TempFileName("FisCal", ".dbf");
+    EXPECT_EQ(second.path(), temp.filePath("FisCal1.dbf"));
+    EXPECT_EQ(test::readBytes(first.path()), QByteArray("the first run's work table"));
+
+    first = TempFile();
+    EXPECT_EQ(TempFileName("FisCal", ".dbf").path(), temp.filePath("FisCal0.dbf")) << "a released name is free again";
+    EXPECT_FALSE(QFile::exists(temp.filePath("FisCal0.dbf")));
 }
 
 TEST_F(SystemFolder, PrivateTempDirTakesTheFirstFolderItCanEmpty)
