@@ -32,9 +32,26 @@ namespace window_texts = contract_window_texts;
 
 bool isEnter(const QKeyEvent* event) { return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter; }
 
+void fillSearchList(QComboBox* list, const QStringList& values)
+{
+    list->clear();
+    list->addItem(window_texts::kAnyValue);
+    list->addItems(values);
+    list->setCurrentIndex(0);
+    // The box is as narrow as the side panel; opened, it shows the longest name whole.
+    const QFontMetrics metrics(list->view()->font());
+    int widest = 0;
+    for (const QString& value : values)
+        widest = std::max(widest, metrics.horizontalAdvance(value));
+    list->view()->setMinimumWidth(widest + 2 * metrics.averageCharWidth() +
+                                  list->view()->verticalScrollBar()->sizeHint().width());
+}
+
+}  // namespace
+
 // The clerks' columns and bands. Date columns show their text and sort by the day number behind it;
 // "Suma restanta" does not sort.
-const RowsModel<ContractRow>::Columns& contractColumns()
+const RowsModel<ContractRow>::Columns& contractListColumns()
 {
     namespace t = window_texts;
     using R = const ContractRow&;
@@ -65,30 +82,13 @@ const RowsModel<ContractRow>::Columns& contractColumns()
     return list;
 }
 
-void fillSearchList(QComboBox* list, const QStringList& values)
-{
-    list->clear();
-    list->addItem(window_texts::kAnyValue);
-    list->addItems(values);
-    list->setCurrentIndex(0);
-    // The box is as narrow as the side panel; opened, it shows the longest name whole.
-    const QFontMetrics metrics(list->view()->font());
-    int widest = 0;
-    for (const QString& value : values)
-        widest = std::max(widest, metrics.horizontalAdvance(value));
-    list->view()->setMinimumWidth(widest + 2 * metrics.averageCharWidth() +
-                                  list->view()->verticalScrollBar()->sizeHint().width());
-}
-
-}  // namespace
-
 ContractListWindow::ContractListWindow(AppContext& app, Interaction& ui, ContractDialog& dialog, QWidget* parent)
     : QDialog(parent),
       ui_(std::make_unique<::Ui::ContractListWindow>()),
       app_(app),
       interaction_(ui),
       dialog_(dialog),
-      model_(new RowsModel<ContractRow>(contractColumns(), this)),
+      model_(new RowsModel<ContractRow>(contractListColumns(), this)),
       filtering_([this] { Filtru(); })
 {
     ui_->setupUi(this);
@@ -215,7 +215,7 @@ int ContractListWindow::currentRow() const { return model_->rowCount() == 0 ? -1
 
 void ContractListWindow::sortBy(int column)
 {
-    const QString sortColumn = QString::fromLatin1(contractColumns()[size_t(column)].sortKey);
+    const QString sortColumn = QString::fromLatin1(contractListColumns()[size_t(column)].sortKey);
     if (model_->rowCount() < 2 || sortColumn.isEmpty())
         return;
     sortColumn_ = sortColumn;

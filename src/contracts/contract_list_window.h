@@ -20,6 +20,9 @@ class AppContext;
 class ContractDialog;
 class Interaction;
 
+// The list's columns and bands; the benchmarks fill the grid model with them as the window does.
+const RowsModel<ContractRow>::Columns& contractListColumns();
+
 class ContractListWindow : public QDialog {
     Q_OBJECT
 public:
