@@ -10,7 +10,6 @@
 #include "widgets/rows_model.h"
 
 #include <QDialog>
-#include <functional>
 #include <memory>
 #include <optional>
 
