@@ -7,28 +7,18 @@
 #include "contracts/contract_window_texts.h"
 #include "app/app_context.h"
 #include "app/interaction.h"
-#include "widgets/problem_balloon.h"
 #include "store/clock.h"
 #include "store/counties.h"
+#include "widgets/numeric_box.h"
+#include "widgets/problem_balloon.h"
+#include "widgets/run_command.h"
 #include "ui_contract_dialog.h"
 
-#include <QKeyEvent>
 #include <QValidator>
-#include <exception>
 
 namespace velmar {
 
 namespace {
-
-// Takes only what the box's limits allow, so the value can never outgrow its column.
-class NumericBoxValidator : public QValidator {
-public:
-    NumericBoxValidator(NumericBox box, QObject* parent) : QValidator(parent), box_(box) {}
-    State validate(QString& input, int&) const override { return fitsNumericBox(input, box_) ? Acceptable : Invalid; }
-
-private:
-    NumericBox box_;
-};
 
 // Capitals as the clerk types: every character comes out upper case.
 class UpperCaseValidator : public QValidator {
@@ -60,13 +50,19 @@ void setDate(QDateEdit* box, QDate date)
 }  // namespace
 
 ContractDialog::ContractDialog(AppContext& app, Interaction& ui, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<::Ui::ContractDialog>()), app_(app), interaction_(ui)
+    : FieldsDialog(parent), ui_(std::make_unique<::Ui::ContractDialog>()), app_(app), interaction_(ui)
 {
     ui_->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    for (auto [box, limits] : {std::pair{ui_->NrCon, kNrConBox}, {ui_->NrRate, kNrRateBox}, {ui_->SuprafT, kSuprafTBox},
-                               {ui_->Rata, kRataBox}})
-        box->setValidator(new NumericBoxValidator(limits, box));
+    keepEnterOn(ui_->StopPenC);  // Enter on the check box must not store
+    // Each box takes what its Contract column holds. RATA holds whole lei, but the value has always been typed
+    // with up to four decimals: the store rounds it.
+    NumericLimits rata = numericLimitsOf(u"Contract", u"RATA");
+    rata.decimals = kRataBox.decimals;
+    for (auto [box, limits] : {std::pair{ui_->NrCon, numericLimitsOf(u"Contract", u"NRCON")},
+                               {ui_->NrRate, numericLimitsOf(u"Contract", u"NRRATE")},
+                               {ui_->SuprafT, numericLimitsOf(u"Contract", u"SUPRAFT")}, {ui_->Rata, rata}})
+        limitNumericBox(box, limits);
     for (auto [box, limits] : {std::pair{ui_->Nume, kNumeBox}, {ui_->CNP, kCnpBox}, {ui_->ROL, kRolBox},
                                {ui_->Adresa, kAdresaBox}, {ui_->Loc, kLocBox}, {ui_->Obs, kObsBox}})
         setUpTextBox(box, limits);
@@ -152,7 +148,7 @@ bool ContractDialog::Execute(const QString& idText)
 
 void ContractDialog::Memoreaza()
 {
-    try {
+    runCommand(interaction_, windowTitle(), [this] {
         const ContractCheck check = ValidateContract(app_.db(), typed(), idText_);
         fill(check.input);  // the clerk sees the numbers and names as they will be stored
         if (!check.accepted()) {
@@ -161,25 +157,9 @@ void ContractDialog::Memoreaza()
         }
         accepted_ = check.input;
         accept();
-    } catch (const std::exception& e) {
-        interaction_.Mesaj(windowTitle(), QString::fromStdString(e.what()), MessageButton::Ok, MessageKind::Error);
-    }
+    });
 }
 
 void ContractDialog::StopPenCClick() { ui_->StopPen->setEnabled(ui_->StopPenC->isChecked()); }
-
-// Enter walks the fields in tab order, as on the clerks' old forms. On the check box it does nothing: the
-// dialog must not take it for its default button and store. The buttons take Enter themselves.
-void ContractDialog::keyPressEvent(QKeyEvent* event)
-{
-    const bool enter = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-                       (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (!enter) {
-        QDialog::keyPressEvent(event);
-        return;
-    }
-    if (focusWidget() != ui_->StopPenC)
-        focusNextChild();
-}
 
 }  // namespace velmar

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "contracts/contract_input.h"
+#include "widgets/fields_dialog.h"
 
-#include <QDialog>
 #include <memory>
 
 namespace Ui {
@@ -15,7 +15,7 @@ namespace velmar {
 class AppContext;
 class Interaction;
 
-class ContractDialog : public QDialog {
+class ContractDialog : public FieldsDialog {
     Q_OBJECT
 public:
     // Storage errors of the checks are reported through `ui`.
@@ -32,9 +32,6 @@ public:
 
     // The values as the checks accepted them (normalised numbers, cleaned texts).
     const ContractInput& input() const { return accepted_; }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     ContractInput typed() const;

@@ -1,27 +1,26 @@
 // The contract list window.
 #include "contracts/contract_list_window.h"
 
+#include "app/app_context.h"
+#include "app/interaction.h"
 #include "contracts/contract_dialog.h"
-#include "contracts/contract_list_model.h"
 #include "contracts/contract_operations.h"
 #include "contracts/contract_texts.h"
 #include "contracts/contract_window_texts.h"
-#include "app/app_context.h"
-#include "widgets/grid_band_row.h"
-#include "app/interaction.h"
+#include "store/rounding.h"
+#include "widgets/grid_view.h"
 #include "widgets/problem_balloon.h"
+#include "widgets/run_command.h"
+#include "widgets/window_placement.h"
 #include "ui_contract_list_window.h"
 
 #include <QAbstractItemView>
-#include <QCoreApplication>
 #include <QEventLoop>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
 #include <QScrollBar>
 #include <algorithm>
-#include <exception>
 #include <utility>
 
 namespace velmar {
@@ -48,9 +47,40 @@ void fillSearchList(QComboBox* list, const QStringList& values)
                                   list->view()->verticalScrollBar()->sizeHint().width());
 }
 
-// A row of titles above a grid's header, each over a run of adjacent columns, following the columns as they
-// are resized or scrolled and the grid as it is resized.
 }  // namespace
+
+// The clerks' columns and bands. Date columns show their text and sort by the day number behind it;
+// "Suma restanta" does not sort.
+const RowsModel<ContractRow>::Columns& contractListColumns()
+{
+    namespace t = window_texts;
+    using R = const ContractRow&;
+    const QString& contract = t::kContractBand;
+    const QString& holder = t::kHolderBand;
+    constexpr Emphasis plain = Emphasis::Plain;
+    static const RowsModel<ContractRow>::Columns list{
+        {contract, t::kNumberTitle, 6, kNumberAlignment, [](R r) { return numberText(r.nrcon); }, plain, "NRCON"},
+        {contract, t::kDateTitle, 10, kCentredAlignment, [](R r) { return dayText(r.datacon); }, plain, "DATACON"},
+        {contract, t::kDurationTitle, 3, kNumberAlignment, [](R r) { return numberText(r.nrrate); }, plain, "NRRATE"},
+        {contract, t::kOutstandingTitle, 8, kNumberAlignment, [](R r) { return numberText(r.restanta); },
+         Emphasis::BoldRed},
+        {contract, t::kActiveTitle, 2, kCentredAlignment, [](R r) { return r.activ; }, plain, "ACTIV"},
+        {holder, t::kNameTitle, 24, kTextAlignment, [](R r) { return r.nume; }, plain, "NUME"},
+        {holder, t::kRolTitle, 9, kTextAlignment, [](R r) { return r.rol; }, plain, "ROL"},
+        {holder, t::kCodeTitle, 13, kTextAlignment, [](R r) { return r.cnp; }, plain, "CNP"},
+        {holder, t::kAddressTitle, 26, kTextAlignment, [](R r) { return r.adresa; }, plain, "ADRESA"},
+        {holder, t::kLocalityTitle, 16, kTextAlignment, [](R r) { return r.loc; }, plain, "LOC"},
+        {holder, t::kCountyTitle, 11, kTextAlignment, [](R r) { return r.jud; }, plain, "JUD"},
+        {{}, t::kSurfaceTitle, 8, kNumberAlignment, [](R r) { return formatNumber(r.supraft); }, plain, "SUPRAFT"},
+        {{}, t::kInstallmentTitle, 7, kNumberAlignment, [](R r) { return numberText(r.rata); }, plain, "RATA"},
+        {{}, t::kCurrencyTitle, 3, kCentredAlignment, [](R r) { return r.moneda; }, plain, "MONEDA"},
+        {{}, t::kFirstInstallmentTitle, 10, kCentredAlignment, [](R r) { return dayText(r.datarata1); }, plain,
+         "DATARATA1"},
+        {{}, t::kStopPenaltiesTitle, 10, kCentredAlignment, [](R r) { return stopPenText(r.stopPen); }, plain,
+         "StopPen"},
+    };
+    return list;
+}
 
 ContractListWindow::ContractListWindow(AppContext& app, Interaction& ui, ContractDialog& dialog, QWidget* parent)
     : QDialog(parent),
@@ -58,27 +88,23 @@ ContractListWindow::ContractListWindow(AppContext& app, Interaction& ui, Contrac
       app_(app),
       interaction_(ui),
       dialog_(dialog),
-      model_(new ContractListModel(this))
+      model_(new RowsModel<ContractRow>(contractListColumns(), this)),
+      filtering_([this] { Filtru(); })
 {
     ui_->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowModality(Qt::ApplicationModal);
-    ui_->Grid->setModel(model_);
-    ui_->Grid->verticalHeader()->hide();
+    showInGrid(ui_->Grid, ui_->Band, model_);
     QHeaderView* header = ui_->Grid->horizontalHeader();
     header->setSectionsClickable(true);
-    header->setHighlightSections(false);
-    header->setSectionResizeMode(QHeaderView::Interactive);
-    sizeColumns();
-
-    new GridBandRow(ui_->Band, ui_->Grid, ContractListModel::bands());
 
     connect(header, &QHeaderView::sectionClicked, this, &ContractListWindow::sortBy);
     connect(model_, &QAbstractItemModel::modelReset, this,
             [this] { ui_->TotalC->setText(QString::number(model_->rowCount())); });
-    connect(ui_->Nume1F, &QComboBox::currentIndexChanged, this, &ContractListWindow::Filtru);
-    connect(ui_->ROLF, &QComboBox::currentIndexChanged, this, &ContractListWindow::Filtru);
-    connect(ui_->DoarActive, &QCheckBox::clicked, this, &ContractListWindow::Filtru);
+    const auto refilter = [this] { filtering_.request(); };
+    connect(ui_->Nume1F, &QComboBox::currentIndexChanged, this, refilter);
+    connect(ui_->ROLF, &QComboBox::currentIndexChanged, this, refilter);
+    connect(ui_->DoarActive, &QCheckBox::clicked, this, refilter);
 
     connect(ui_->AdaugaBut, &QPushButton::clicked, this, &ContractListWindow::addContract);
     connect(ui_->ModificaBut, &QPushButton::clicked, this, &ContractListWindow::modifyContract);
@@ -86,7 +112,7 @@ ContractListWindow::ContractListWindow(AppContext& app, Interaction& ui, Contrac
     connect(ui_->FisaBut, &QPushButton::clicked, this, &ContractListWindow::calculationSheet);
     connect(ui_->DetaliiBut, &QPushButton::clicked, this, &ContractListWindow::details);
     connect(ui_->ExportBut, &QPushButton::clicked, this,
-            [this] { command(windowTitle(), [this] { exportGrid_(*model_); }); });
+            [this] { runCommand(interaction_, windowTitle(), [this] { exportGrid_(model_->displayedRows()); }); });
     connect(ui_->Grid, &QTableView::doubleClicked, this, [this] {
         if (showDetails_)
             details();
@@ -110,7 +136,7 @@ void ContractListWindow::setDetailsOpener(std::function<void(const ContractRow&)
     ui_->DetaliiBut->setEnabled(bool(showDetails_));
 }
 
-void ContractListWindow::setGridExport(std::function<void(const ContractListModel&)> exportGrid)
+void ContractListWindow::setGridExport(std::function<void(const std::vector<ContractRow>&)> exportGrid)
 {
     exportGrid_ = std::move(exportGrid);
     ui_->ExportBut->setEnabled(bool(exportGrid_));
@@ -119,17 +145,13 @@ void ContractListWindow::setGridExport(std::function<void(const ContractListMode
 void ContractListWindow::open()
 {
     sortColumn_.clear();
-    command(windowTitle(), [this] {
+    runCommand(interaction_, windowTitle(), [this] {
         model_->setRows(LoadContractList(app_.db()));
         RefillFilterLists();
     });
     if (model_->rowCount() > 0)
         makeCurrent(model_->row(model_->rowCount() - 1).idcon);
-    if (!testAttribute(Qt::WA_Moved)) {  // first opening: centred on the screen, at most as large
-        const QRect area = screen()->availableGeometry();
-        resize(size().boundedTo(area.size()));
-        move(area.center() - rect().center());
-    }
+    centreOnFirstShow(this);
     // Not exec(): the details command hides the window for a while, which would end exec()'s loop.
     QEventLoop loop;
     connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
@@ -146,33 +168,24 @@ ContractFilter ContractListWindow::filter() const
     return {chosen(ui_->Nume1F), chosen(ui_->ROLF), ui_->DoarActive->isChecked()};
 }
 
-// Lets the screen follow while the rows are narrowed. A change of the search panel that arrives meanwhile
-// only counts; the pass under way then runs once more, so the last change is always applied.
+// Narrows the loaded rows to the search panel, keeping the current contract current when it stays shown.
 void ContractListWindow::Filtru()
 {
-    if (filterRuns_++ > 0)
-        return;
-    for (;;) {
-        const int row = currentRow();
-        const qint64 current = row < 0 ? 0 : model_->row(row).idcon;
-        model_->setFilter(filter());
-        makeCurrent(current);
-        QCoreApplication::processEvents();
-        if (std::exchange(filterRuns_, 0) <= 1)
-            return;
-        filterRuns_ = 1;
-    }
+    const int row = currentRow();
+    const qint64 current = row < 0 ? 0 : model_->row(row).idcon;
+    model_->setFilter([filter = filter()](const ContractRow& r) { return filter.accepts(r); });
+    makeCurrent(current);
 }
 
 void ContractListWindow::RefillFilterLists()
 {
     const QStringList names = DistinctContractValues(app_.db(), SearchColumn::Nume);
     const QStringList rols = DistinctContractValues(app_.db(), SearchColumn::Rol);
-    filterRuns_ = 1;  // the lists' own changes must not filter
-    fillSearchList(ui_->Nume1F, names);
-    fillSearchList(ui_->ROLF, rols);
-    filterRuns_ = 0;
-    Filtru();
+    filtering_.ignoreDuring([&] {
+        fillSearchList(ui_->Nume1F, names);
+        fillSearchList(ui_->ROLF, rols);
+    });
+    filtering_.request();
 }
 
 // The list again in the same order and with the same filter. Nothing is painted between the reset and the
@@ -194,38 +207,25 @@ void ContractListWindow::reloadRefilled(qint64 currentIdcon)
 // The contract's row, or the first row when it is not displayed.
 void ContractListWindow::makeCurrent(qint64 idcon)
 {
-    if (model_->rowCount() == 0)
-        return;
-    const QModelIndex index = model_->index(std::max(model_->rowOf(idcon), 0), 0);
-    ui_->Grid->setCurrentIndex(index);
-    ui_->Grid->scrollTo(index);
+    const int row = model_->rowWhere([idcon](const ContractRow& r) { return r.idcon == idcon; });
+    makeRowCurrent(ui_->Grid, std::max(row, 0));
 }
 
 int ContractListWindow::currentRow() const { return model_->rowCount() == 0 ? -1 : ui_->Grid->currentIndex().row(); }
 
 void ContractListWindow::sortBy(int column)
 {
-    const QString sortColumn = ContractListModel::sortColumn(column);
+    const QString sortColumn = QString::fromLatin1(contractListColumns()[size_t(column)].sortKey);
     if (model_->rowCount() < 2 || sortColumn.isEmpty())
         return;
     sortColumn_ = sortColumn;
     const qint64 current = model_->row(std::max(currentRow(), 0)).idcon;
-    command(windowTitle(), [&] { reload(current); });
+    runCommand(interaction_, windowTitle(), [&] { reload(current); });
 }
 
-void ContractListWindow::command(const QString& caption, const std::function<void()>& run)
-{
-    try {
-        run();
-    } catch (const std::exception& e) {
-        interaction_.Mesaj(caption, QString::fromStdString(e.what()), MessageButton::Ok, MessageKind::Error);
-    }
-}
-
-// The dialog opens over the list, wherever the list has been moved.
 bool ContractListWindow::executeDialog(const QString& idText)
 {
-    dialog_.move(geometry().center() - dialog_.rect().center());
+    centreOver(&dialog_, this);
     return dialog_.Execute(idText);
 }
 
@@ -233,8 +233,8 @@ void ContractListWindow::addContract()
 {
     if (!executeDialog(QStringLiteral("-1")))
         return;
-    command(window_texts::kAddCaption,
-            [this] { reloadRefilled(AddContract(app_, dialog_.input(), interaction_.counter())); });
+    runCommand(interaction_, window_texts::kAddCaption,
+               [this] { reloadRefilled(AddContract(app_, dialog_.input(), interaction_.counter())); });
 }
 
 void ContractListWindow::modifyContract()
@@ -248,7 +248,7 @@ void ContractListWindow::modifyContract()
     dialog_.fill(ContractInputOf(current));
     if (!executeDialog(QString::number(idcon)))
         return;
-    command(texts::kModifyCaption, [&] {
+    runCommand(interaction_, texts::kModifyCaption, [&] {
         if (ModifyContract(app_, idcon, dialog_.input(), interaction_, interaction_.counter()))
             reloadRefilled(idcon);
     });
@@ -268,7 +268,7 @@ void ContractListWindow::deleteContract()
     const qint64 idcon = model_->row(row).idcon;
     // The row after it becomes current, or the one before when it was the last; none left: the first.
     const qint64 next = count == 1 ? 0 : model_->row(row + 1 < count ? row + 1 : row - 1).idcon;
-    command(texts::kDeleteCaption, [&] {
+    runCommand(interaction_, texts::kDeleteCaption, [&] {
         DeleteContract(app_, idcon);
         reloadRefilled(next);
     });
@@ -281,7 +281,7 @@ void ContractListWindow::calculationSheet()
         return;
     }
     const ContractRow contract = model_->row(std::max(currentRow(), 0));
-    command(windowTitle(), [&] { showCalculationSheet_(contract); });
+    runCommand(interaction_, windowTitle(), [&] { showCalculationSheet_(contract); });
 }
 
 // The details window takes the screen while it is open; payments change what remains to be paid, so the
@@ -295,9 +295,9 @@ void ContractListWindow::details()
     }
     const ContractRow contract = model_->row(std::max(currentRow(), 0));
     hide();
-    command(window_texts::kDetailsCaption, [&] { showDetails_(contract); });
+    runCommand(interaction_, window_texts::kDetailsCaption, [&] { showDetails_(contract); });
     show();
-    command(window_texts::kDetailsCaption, [&] { reload(contract.idcon); });
+    runCommand(interaction_, window_texts::kDetailsCaption, [&] { reload(contract.idcon); });
 }
 
 // Enter on the grid opens the details; elsewhere it never presses a default button. Buttons take it themselves.
@@ -309,21 +309,6 @@ void ContractListWindow::keyPressEvent(QKeyEvent* event)
     }
     if (focusWidget() == ui_->Grid && showDetails_)
         details();
-}
-
-// Columns start wide enough for their usual values and for their titles.
-void ContractListWindow::sizeColumns()
-{
-    QHeaderView* header = ui_->Grid->horizontalHeader();
-    const QFontMetrics values(ui_->Grid->font());
-    const QFontMetrics titles(header->font());
-    const int character = values.horizontalAdvance(QLatin1Char('0'));  // as wide as a capital, on average
-    constexpr int kPadding = 16;
-    for (int c = 0; c < model_->columnCount(); ++c) {
-        const int title = titles.horizontalAdvance(model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString());
-        header->resizeSection(c, std::max(character * ContractListModel::widthChars(c), title) + kPadding);
-    }
-    ui_->Grid->verticalHeader()->setDefaultSectionSize(values.height() + 8);
 }
 
 }  // namespace velmar

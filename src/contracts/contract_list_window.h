@@ -2,10 +2,13 @@
 #pragma once
 
 #include "contracts/contract_list.h"
+#include "widgets/refresh_coalescer.h"
+#include "widgets/rows_model.h"
 
 #include <QDialog>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace Ui {
 class ContractListWindow;
@@ -15,8 +18,10 @@ namespace velmar {
 
 class AppContext;
 class ContractDialog;
-class ContractListModel;
 class Interaction;
+
+// The list's columns and bands; the benchmarks fill the grid model with them as the window does.
+const RowsModel<ContractRow>::Columns& contractListColumns();
 
 class ContractListWindow : public QDialog {
     Q_OBJECT
@@ -33,7 +38,7 @@ public:
     // the current contract (the export, the grid's displayed rows); the window answers an empty list itself.
     void setCalculationSheet(std::function<void(const ContractRow&)> show);
     void setDetailsOpener(std::function<void(const ContractRow&)> show);
-    void setGridExport(std::function<void(const ContractListModel&)> exportGrid);
+    void setGridExport(std::function<void(const std::vector<ContractRow>&)> exportGrid);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -47,8 +52,6 @@ private:
     void makeCurrent(qint64 idcon);
     int currentRow() const;  // -1 on an empty list
     void sortBy(int column);
-    void sizeColumns();
-    void command(const QString& caption, const std::function<void()>& run);
     bool executeDialog(const QString& idText);
 
     void addContract();
@@ -61,12 +64,12 @@ private:
     AppContext& app_;
     Interaction& interaction_;
     ContractDialog& dialog_;
-    ContractListModel* model_;
+    RowsModel<ContractRow>* model_;
     QString sortColumn_;  // empty: DATACON, NRCON
-    int filterRuns_ = 0;  // Filtru's re-entrancy counter
+    RefreshCoalescer filtering_;
     std::function<void(const ContractRow&)> showCalculationSheet_;
     std::function<void(const ContractRow&)> showDetails_;
-    std::function<void(const ContractListModel&)> exportGrid_;
+    std::function<void(const std::vector<ContractRow>&)> exportGrid_;
 };
 
 }  // namespace velmar

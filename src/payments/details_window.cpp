@@ -1,29 +1,21 @@
 // The details window.
 #include "payments/details_window.h"
 
+#include "app/app_context.h"
+#include "app/interaction.h"
 #include "app/rate_tables.h"
-#include "payments/installment_status.h"
 #include "payments/payment_dialog.h"
-#include "payments/payment_list.h"
 #include "payments/payment_texts.h"
 #include "payments/payment_window_texts.h"
-#include "app/app_context.h"
-#include "widgets/grid_band_row.h"
-#include "app/interaction.h"
-#include "widgets/problem_balloon.h"
 #include "store/clock.h"
 #include "store/dates.h"
+#include "widgets/grid_view.h"
+#include "widgets/problem_balloon.h"
+#include "widgets/run_command.h"
+#include "widgets/window_placement.h"
 #include "ui_details_window.h"
 
-#include <QAbstractTableModel>
-#include <QCoreApplication>
-#include <QFont>
-#include <QHeaderView>
-#include <QScreen>
-#include <algorithm>
-#include <exception>
 #include <utility>
-#include <vector>
 
 namespace velmar {
 
@@ -32,180 +24,63 @@ namespace {
 namespace texts = payment_texts;
 namespace window_texts = payment_window_texts;
 
-constexpr Qt::Alignment kNumber = Qt::AlignRight | Qt::AlignVCenter;
-constexpr Qt::Alignment kCentred = Qt::AlignCenter;
-constexpr Qt::Alignment kText = Qt::AlignLeft | Qt::AlignVCenter;
-
-QString number(qint64 value) { return QString::number(value); }
-QString day(qint64 dayNumber) { return DayToText(double(dayNumber)); }
-
-template <class Row>
-struct Column {
-    QString band;  // empty: under no band
-    QString title;
-    int widthChars;  // what the values usually need, for the starting width
-    Qt::Alignment alignment;
-    QString (*text)(const Row&);
-    bool bold = false;  // what the clerk reads first
-};
-
-using InstallmentColumn = Column<InstallmentStatus>;
-using PaymentColumn = Column<PaymentLine>;
-
-const std::vector<InstallmentColumn>& installmentColumns()
+const RowsModel<InstallmentStatus>::Columns& installmentColumns()
 {
     namespace t = window_texts;
     using R = const InstallmentStatus&;
-    static const std::vector<InstallmentColumn> list{
-        {{}, t::kNrRataTitle, 3, kNumber, [](R r) { return number(r.nrrata); }},
-        {{}, t::kDataRataTitle, 10, kCentred, [](R r) { return day(r.datarata); }},
-        {{}, t::kDataPenTitle, 10, kCentred, [](R r) { return day(r.datapen); }},
-        {{}, t::kRataIniTitle, 8, kNumber, [](R r) { return number(r.rataini); }},
-        {{}, t::kRataCalcTitle, 8, kNumber, [](R r) { return number(r.ratacalc); }},
-        {{}, t::kAchitatTitle, 8, kNumber, [](R r) { return number(r.achitat); }},
-        {{}, t::kRestantaTitle, 8, kNumber, [](R r) { return number(r.restanta); }, true},
-        {t::kPenaltyBand, t::kPenalRestTitle, 8, kNumber, [](R r) { return number(r.penalrest); }},
-        {t::kPenaltyBand, t::kPenalCurTitle, 8, kNumber, [](R r) { return number(r.penalcur); }},
-        {t::kPenaltyBand, t::kPenalTotTitle, 8, kNumber, [](R r) { return number(r.penaltot); }, true},
-        {{}, t::kDeAchitatTitle, 8, kNumber, [](R r) { return number(r.deachitat); }, true},
+    constexpr Emphasis bold = Emphasis::Bold;
+    static const RowsModel<InstallmentStatus>::Columns list{
+        {{}, t::kNrRataTitle, 3, kNumberAlignment, [](R r) { return numberText(r.nrrata); }},
+        {{}, t::kDataRataTitle, 10, kCentredAlignment, [](R r) { return dayText(r.datarata); }},
+        {{}, t::kDataPenTitle, 10, kCentredAlignment, [](R r) { return dayText(r.datapen); }},
+        {{}, t::kRataIniTitle, 8, kNumberAlignment, [](R r) { return numberText(r.rataini); }},
+        {{}, t::kRataCalcTitle, 8, kNumberAlignment, [](R r) { return numberText(r.ratacalc); }},
+        {{}, t::kAchitatTitle, 8, kNumberAlignment, [](R r) { return numberText(r.achitat); }},
+        {{}, t::kRestantaTitle, 8, kNumberAlignment, [](R r) { return numberText(r.restanta); }, bold},
+        {t::kPenaltyBand, t::kPenalRestTitle, 8, kNumberAlignment, [](R r) { return numberText(r.penalrest); }},
+        {t::kPenaltyBand, t::kPenalCurTitle, 8, kNumberAlignment, [](R r) { return numberText(r.penalcur); }},
+        {t::kPenaltyBand, t::kPenalTotTitle, 8, kNumberAlignment, [](R r) { return numberText(r.penaltot); }, bold},
+        {{}, t::kDeAchitatTitle, 8, kNumberAlignment, [](R r) { return numberText(r.deachitat); }, bold},
     };
     return list;
 }
 
-const std::vector<PaymentColumn>& paymentColumns()
+const RowsModel<PaymentLine>::Columns& paymentColumns()
 {
     namespace t = window_texts;
     using R = const PaymentLine&;
-    static const std::vector<PaymentColumn> list{
-        {t::kDocumentBand, t::kDocJusTitle, 14, kText, [](R r) { return r.docjus; }},
-        {t::kDocumentBand, t::kNrChitTitle, 8, kNumber, [](R r) { return number(r.nrchit); }},
-        {t::kDocumentBand, t::kDataChitTitle, 10, kCentred, [](R r) { return day(r.datachit); }},
-        {{}, t::kSumaTitle, 8, kNumber, [](R r) { return number(r.suma); }},
-        {{}, t::kPenalTitle, 8, kNumber, [](R r) { return number(r.penal); }},
-        {{}, t::kTotalTitle, 8, kNumber, [](R r) { return number(r.total()); }, true},
+    static const RowsModel<PaymentLine>::Columns list{
+        {t::kDocumentBand, t::kDocJusTitle, 14, kTextAlignment, [](R r) { return r.docjus; }},
+        {t::kDocumentBand, t::kNrChitTitle, 8, kNumberAlignment, [](R r) { return numberText(r.nrchit); }},
+        {t::kDocumentBand, t::kDataChitTitle, 10, kCentredAlignment, [](R r) { return dayText(r.datachit); }},
+        {{}, t::kSumaTitle, 8, kNumberAlignment, [](R r) { return numberText(r.suma); }},
+        {{}, t::kPenalTitle, 8, kNumberAlignment, [](R r) { return numberText(r.penal); }},
+        {{}, t::kTotalTitle, 8, kNumberAlignment, [](R r) { return numberText(r.total()); }, Emphasis::Bold},
     };
     return list;
-}
-
-// The runs of adjacent columns that share a band title.
-template <class Row>
-std::vector<GridBand> bandsOf(const std::vector<Column<Row>>& columns)
-{
-    std::vector<QString> bandOfColumn;
-    for (const Column<Row>& column : columns)
-        bandOfColumn.push_back(column.band);
-    return bandRuns(bandOfColumn);
-}
-
-// A read-only grid over rows the core loaded, one column per entry of `columns`.
-template <class Row>
-class RowsModel : public QAbstractTableModel {
-public:
-    RowsModel(const std::vector<Column<Row>>& columns, QObject* parent)
-        : QAbstractTableModel(parent), columns_(columns)
-    {
-    }
-
-    void setRows(std::vector<Row> rows)
-    {
-        beginResetModel();
-        rows_ = std::move(rows);
-        endResetModel();
-    }
-    const Row& row(int r) const { return rows_[size_t(r)]; }
-    const std::vector<Row>& rows() const { return rows_; }
-
-    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : int(rows_.size()); }
-    int columnCount(const QModelIndex& parent = {}) const override
-    {
-        return parent.isValid() ? 0 : int(columns_.size());
-    }
-    QVariant data(const QModelIndex& index, int role) const override
-    {
-        const Column<Row>& column = columns_[size_t(index.column())];
-        switch (role) {
-        case Qt::DisplayRole: return column.text(row(index.row()));
-        case Qt::TextAlignmentRole: return int(column.alignment);
-        case Qt::FontRole:
-            if (column.bold) {
-                QFont bold;
-                bold.setBold(true);
-                return bold;
-            }
-            return {};
-        default: return {};
-        }
-    }
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
-    {
-        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-            return {};
-        return columns_[size_t(section)].title;
-    }
-
-private:
-    const std::vector<Column<Row>>& columns_;
-    std::vector<Row> rows_;
-};
-
-// Whole-row selection, read-only, columns wide enough for their usual values and their titles, and the
-// band titles over their runs.
-template <class Row>
-void setUpGrid(QTableView* grid, QWidget* bandRow, RowsModel<Row>* model, const std::vector<Column<Row>>& columns)
-{
-    grid->setModel(model);
-    grid->verticalHeader()->hide();
-    QHeaderView* header = grid->horizontalHeader();
-    header->setHighlightSections(false);
-    header->setSectionResizeMode(QHeaderView::Interactive);
-    const QFontMetrics values(grid->font());
-    const QFontMetrics titles(header->font());
-    const int character = values.horizontalAdvance(QLatin1Char('0'));
-    constexpr int kPadding = 16;
-    for (int c = 0; c < int(columns.size()); ++c) {
-        const Column<Row>& column = columns[size_t(c)];
-        header->resizeSection(c, std::max(character * column.widthChars, titles.horizontalAdvance(column.title)) +
-                                     kPadding);
-    }
-    grid->verticalHeader()->setDefaultSectionSize(values.height() + 8);
-    new GridBandRow(bandRow, grid, bandsOf(columns));
-}
-
-void makeCurrent(QTableView* grid, int row)
-{
-    if (row < 0 || row >= grid->model()->rowCount())
-        return;
-    const QModelIndex index = grid->model()->index(row, 0);
-    grid->setCurrentIndex(index);
-    grid->scrollTo(index);
 }
 
 }  // namespace
 
-struct DetailsWindow::Models {
-    RowsModel<InstallmentStatus>* installments;
-    RowsModel<PaymentLine>* payments;
-};
-
 DetailsWindow::DetailsWindow(AppContext& app, Interaction& ui, PaymentDialog& dialog, QWidget* parent)
     : QDialog(parent),
       ui_(std::make_unique<::Ui::DetailsWindow>()),
-      models_(std::make_unique<Models>()),
       app_(app),
       interaction_(ui),
-      dialog_(dialog)
+      dialog_(dialog),
+      installments_(new RowsModel<InstallmentStatus>(installmentColumns(), this)),
+      payments_(new RowsModel<PaymentLine>(paymentColumns(), this)),
+      dateRefresh_([this] { DataCalcChange(); })
 {
     ui_->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
-    models_->installments = new RowsModel<InstallmentStatus>(installmentColumns(), this);
-    models_->payments = new RowsModel<PaymentLine>(paymentColumns(), this);
-    setUpGrid(ui_->RateGrid, ui_->RateBand, models_->installments, installmentColumns());
-    setUpGrid(ui_->ChitGrid, ui_->ChitBand, models_->payments, paymentColumns());
+    showInGrid(ui_->RateGrid, ui_->RateBand, installments_);
+    showInGrid(ui_->ChitGrid, ui_->ChitBand, payments_);
 
     ui_->DataCalc->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     ui_->DataCalc->setCalendarPopup(true);
     ui_->DataCalc->setDate(today());
-    connect(ui_->DataCalc, &QDateEdit::dateChanged, this, &DetailsWindow::DataCalcChange);
+    connect(ui_->DataCalc, &QDateEdit::dateChanged, this, [this] { dateRefresh_.request(); });
 
     connect(ui_->AdaugaBut, &QPushButton::clicked, this, &DetailsWindow::addPayment);
     connect(ui_->StergeBut, &QPushButton::clicked, this, &DetailsWindow::undoPayment);
@@ -225,9 +100,9 @@ void DetailsWindow::setReceiptPrinter(ReceiptPrinter print)
 void DetailsWindow::ShowContractDetails(const ContractRow& contract)
 {
     contract_ = contract;
-    ui_->NRCON->setText(number(contract.nrcon));
-    ui_->DataCon->setText(day(contract.datacon));
-    ui_->NrRate->setText(number(contract.nrrate));
+    ui_->NRCON->setText(numberText(contract.nrcon));
+    ui_->DataCon->setText(dayText(contract.datacon));
+    ui_->NrRate->setText(numberText(contract.nrrate));
     ui_->Nume->setText(contract.nume);
     ui_->CNP->setText(contract.cnp);
     ui_->ROL->setText(contract.rol);
@@ -235,24 +110,20 @@ void DetailsWindow::ShowContractDetails(const ContractRow& contract)
     ui_->Loc->setText(contract.loc);
     ui_->Jud->setText(contract.jud);
     ui_->Obs->setPlainText(contract.obs.trimmed().isEmpty() ? QString() : contract.obs);
-    ui_->StopPenL->setText(contract.stopPen == kNoStopDay ? window_texts::kNeverStopped : day(contract.stopPen));
+    ui_->StopPenL->setText(contract.stopPen == kNoStopDay ? window_texts::kNeverStopped : dayText(contract.stopPen));
 
-    command(windowTitle(), [this] {
+    runCommand(interaction_, windowTitle(), [this] {
         app_.rates().LoadPenaltyRates(app_.db());  // rate changes made since the last opening count
         loadInstallments();
-        makeCurrent(ui_->RateGrid, 0);
+        makeRowCurrent(ui_->RateGrid, 0);
         loadPayments(std::nullopt);
     });
-    dateChanges_ = 0;
-    if (!testAttribute(Qt::WA_Moved)) {  // first opening: centred on the screen, at most as large
-        const QRect area = screen()->availableGeometry();
-        resize(size().boundedTo(area.size()));
-        move(area.center() - rect().center());
-    }
+    dateRefresh_.reset();
+    centreOnFirstShow(this);
     ui_->RateGrid->setFocus();
     exec();
-    models_->installments->setRows({});
-    models_->payments->setRows({});
+    installments_->setRows({});
+    payments_->setRows({});
     contract_.reset();
 }
 
@@ -264,10 +135,10 @@ void DetailsWindow::loadInstallments()
     if (!contract_)
         return;
     ContractStatus status = LoadContractStatus(app_.db(), app_.rates(), contract_->idcon, contract_->stopPen, calcDay());
-    models_->installments->setRows(std::move(status.installments));
-    ui_->TotalRestantaL->setText(number(status.totals.restanta));
-    ui_->TotalPenalitatiL->setText(number(status.totals.penalitati));
-    ui_->TotalDePlataL->setText(number(status.totals.dePlata()));
+    installments_->setRows(std::move(status.installments));
+    ui_->TotalRestantaL->setText(numberText(status.totals.restanta));
+    ui_->TotalPenalitatiL->setText(numberText(status.totals.penalitati));
+    ui_->TotalDePlataL->setText(numberText(status.totals.dePlata()));
 }
 
 // The payment list, with the line of `current` current, or the last line.
@@ -275,48 +146,28 @@ void DetailsWindow::loadPayments(std::optional<qint64> current)
 {
     if (!contract_)
         return;
-    models_->payments->setRows(LoadPaymentList(app_.db(), contract_->idcon));
-    const std::vector<PaymentLine>& lines = models_->payments->rows();
-    const auto found = std::find_if(lines.begin(), lines.end(),
-                                    [&](const PaymentLine& line) { return current && line.idchit == *current; });
-    makeCurrent(ui_->ChitGrid, found != lines.end() ? int(found - lines.begin()) : int(lines.size()) - 1);
+    payments_->setRows(LoadPaymentList(app_.db(), contract_->idcon));
+    const int found = payments_->rowWhere([&](const PaymentLine& l) { return current && l.idchit == *current; });
+    makeRowCurrent(ui_->ChitGrid, found >= 0 ? found : payments_->rowCount() - 1);
 }
 
 std::optional<qint64> DetailsWindow::selectedPayment() const
 {
     const QModelIndex current = ui_->ChitGrid->currentIndex();
-    if (models_->payments->rowCount() == 0 || !current.isValid())
+    if (payments_->rowCount() == 0 || !current.isValid())
         return std::nullopt;
-    return models_->payments->row(current.row()).idchit;
+    return payments_->row(current.row()).idchit;
 }
 
-// Lets the screen follow while the installments are loaded again. A date change that arrives meanwhile only
-// counts; the pass under way then runs once more with the picker's date, so the last date always wins.
+// The installments again as of the picker's date; the grid is frozen meanwhile so that it does not flicker.
 void DetailsWindow::DataCalcChange()
 {
-    if (dateChanges_++ > 0)
-        return;
-    for (;;) {
-        command(windowTitle(), [this] {
-            ui_->RateGrid->setUpdatesEnabled(false);
-            loadInstallments();
-            ui_->RateGrid->setUpdatesEnabled(true);
-            makeCurrent(ui_->RateGrid, models_->installments->rowCount() - 1);
-        });
-        QCoreApplication::processEvents();
-        if (std::exchange(dateChanges_, 0) <= 1)
-            return;
-        dateChanges_ = 1;
-    }
-}
-
-void DetailsWindow::command(const QString& caption, const std::function<void()>& run)
-{
-    try {
-        run();
-    } catch (const std::exception& e) {
-        interaction_.Mesaj(caption, QString::fromStdString(e.what()), MessageButton::Ok, MessageKind::Error);
-    }
+    runCommand(interaction_, windowTitle(), [this] {
+        ui_->RateGrid->setUpdatesEnabled(false);
+        loadInstallments();
+        ui_->RateGrid->setUpdatesEnabled(true);
+        makeRowCurrent(ui_->RateGrid, installments_->rowCount() - 1);
+    });
 }
 
 // A refusal that names no control of this window (the dialog has closed by then) comes as a message.
@@ -337,14 +188,14 @@ void DetailsWindow::addPayment()
     if (!contract_)
         return;
     const QString& caption = texts::kPaymentCaption;
-    command(caption, [&] {
+    runCommand(interaction_, caption, [&] {
         const qint64 maximum =
             MaximumCollectable(app_.db(), app_.rates(), contract_->idcon, contract_->stopPen, calcDay());
         if (const auto problem = CheckCollectable(maximum)) {
             showProblem(*problem, caption);
             return;
         }
-        dialog_.move(geometry().center() - dialog_.rect().center());
+        centreOver(&dialog_, this);
         if (!dialog_.Execute(ui_->DataCalc->date(), maximum))
             return;
         const PaymentOutcome outcome = RecordPayment(app_, contract_->idcon, dialog_.input());
@@ -357,9 +208,9 @@ void DetailsWindow::addPayment()
             printReceipt_(outcome.idchit);
     });
     // However the command ended, the installments show the calculation date again.
-    command(caption, [this] {
+    runCommand(interaction_, caption, [this] {
         loadInstallments();
-        makeCurrent(ui_->RateGrid, models_->installments->rowCount() - 1);
+        makeRowCurrent(ui_->RateGrid, installments_->rowCount() - 1);
     });
 }
 
@@ -369,13 +220,13 @@ void DetailsWindow::undoPayment()
         return;
     const QString& caption = texts::kUndoCaption;
     const std::optional<qint64> selected = selectedPayment();
-    command(caption, [&] {
+    runCommand(interaction_, caption, [&] {
         if (const auto problem = CheckUndo(app_.db(), contract_->idcon, selected)) {
             showProblem(*problem, caption);
             return;
         }
-        const PaymentLine& line = models_->payments->row(ui_->ChitGrid->currentIndex().row());
-        if (interaction_.Mesaj(caption, texts::undoQuestion(line.docjus, number(line.nrchit)),
+        const PaymentLine& line = payments_->row(ui_->ChitGrid->currentIndex().row());
+        if (interaction_.Mesaj(caption, texts::undoQuestion(line.docjus, numberText(line.nrchit)),
                                MessageButton::Yes | MessageButton::No, MessageKind::Confirmation) != MessageResult::Yes)
             return;
         if (const auto problem = UndoPayment(app_, contract_->idcon, selected, interaction_.counter())) {
@@ -384,7 +235,7 @@ void DetailsWindow::undoPayment()
         }
         loadPayments(std::nullopt);
         loadInstallments();
-        makeCurrent(ui_->RateGrid, models_->installments->rowCount() - 1);
+        makeRowCurrent(ui_->RateGrid, installments_->rowCount() - 1);
     });
 }
 
@@ -395,7 +246,7 @@ void DetailsWindow::printReceipt()
         ShowProblem(window_texts::kNothingToPrint, ui_->ChitantaBut);
         return;
     }
-    command(windowTitle(), [&] { printReceipt_(*selected); });
+    runCommand(interaction_, windowTitle(), [&] { printReceipt_(*selected); });
 }
 
 }  // namespace velmar

@@ -3,10 +3,13 @@
 #pragma once
 
 #include "contracts/contract_list.h"
+#include "payments/installment_status.h"
+#include "payments/payment_list.h"
 #include "payments/payment_recording.h"
+#include "widgets/refresh_coalescer.h"
+#include "widgets/rows_model.h"
 
 #include <QDialog>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -41,21 +44,20 @@ private:
     void loadInstallments();
     void loadPayments(std::optional<qint64> current);
     std::optional<qint64> selectedPayment() const;
-    void command(const QString& caption, const std::function<void()>& run);
     void showProblem(const PaymentProblem& problem, const QString& caption);
 
     void addPayment();
     void undoPayment();
     void printReceipt();
 
-    struct Models;
     std::unique_ptr<::Ui::DetailsWindow> ui_;
-    std::unique_ptr<Models> models_;
     AppContext& app_;
     Interaction& interaction_;
     PaymentDialog& dialog_;
+    RowsModel<InstallmentStatus>* installments_;
+    RowsModel<PaymentLine>* payments_;
     std::optional<ContractRow> contract_;  // while the window is shown
-    int dateChanges_ = 0;                  // DataCalcChange's re-entrancy counter
+    RefreshCoalescer dateRefresh_;
     ReceiptPrinter printReceipt_;
 };
 

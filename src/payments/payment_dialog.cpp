@@ -3,35 +3,23 @@
 
 #include "payments/payment_texts.h"
 #include "app/app_context.h"
-#include "widgets/problem_balloon.h"
 #include "store/dates.h"
 #include "store/id_counters.h"
+#include "widgets/numeric_box.h"
+#include "widgets/problem_balloon.h"
 #include "ui_payment_dialog.h"
-
-#include <QKeyEvent>
-#include <QRegularExpressionValidator>
 
 namespace velmar {
 
-namespace {
-
-// Digits only, as many as the box allows, so the value always fits its column.
-void limitTo(QLineEdit* box, NumericBox limits)
-{
-    const QRegularExpression digits(QStringLiteral("\\d{0,%1}").arg(limits.integerDigits));
-    box->setValidator(new QRegularExpressionValidator(digits, box));
-}
-
-}  // namespace
-
 PaymentDialog::PaymentDialog(AppContext& app, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<::Ui::PaymentDialog>()), app_(app)
+    : FieldsDialog(parent), ui_(std::make_unique<::Ui::PaymentDialog>()), app_(app)
 {
     ui_->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     ui_->DocJus->addItems(payment_texts::kDocumentKinds);
-    limitTo(ui_->NrChit, kNrChitBox);
-    limitTo(ui_->Total, kTotalBox);
+    // Each part of the amount lands in a SUMA or PENAL column: the box takes no more than one of them holds.
+    limitNumericBox(ui_->NrChit, numericLimitsOf(u"Chitante", u"NRCHIT"));
+    limitNumericBox(ui_->Total, numericLimitsOf(u"Chitante", u"SUMA"));
     connect(ui_->MemoreazaBut, &QPushButton::clicked, this, &PaymentDialog::Memoreaza);
     connect(ui_->RenuntBut, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -68,18 +56,6 @@ void PaymentDialog::Memoreaza()
     }
     accepted_ = in;
     accept();
-}
-
-// Enter walks the fields in tab order; the buttons take it themselves. Without this the dialog would take
-// Enter in a box for its default button and store.
-void PaymentDialog::keyPressEvent(QKeyEvent* event)
-{
-    const bool enter = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-                       (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (enter)
-        focusNextChild();
-    else
-        QDialog::keyPressEvent(event);
 }
 
 }  // namespace velmar

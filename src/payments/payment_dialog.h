@@ -2,8 +2,8 @@
 #pragma once
 
 #include "payments/payment_recording.h"
+#include "widgets/fields_dialog.h"
 
-#include <QDialog>
 #include <memory>
 
 namespace Ui {
@@ -14,7 +14,7 @@ namespace velmar {
 
 class AppContext;
 
-class PaymentDialog : public QDialog {
+class PaymentDialog : public FieldsDialog {
     Q_OBJECT
 public:
     explicit PaymentDialog(AppContext& app, QWidget* parent = nullptr);
@@ -25,9 +25,6 @@ public:
     bool Execute(QDate date, qint64 maximum);
 
     const PaymentInput& input() const { return accepted_; }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     PaymentInput typed() const;

@@ -2,25 +2,25 @@
 #include "shell/splash_window.h"
 
 #include "app/version.h"
+#include "widgets/window_placement.h"
 #include "ui_splash_window.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QScreen>
 #include <QThread>
 #include <QWindow>
 
 namespace velmar {
 
-SplashWindow::SplashWindow(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::SplashWindow>())
+SplashWindow::SplashWindow(QWidget* parent) : QDialog(parent), ui_(std::make_unique<::Ui::SplashWindow>())
 {
-    ui->setupUi(this);
+    ui_->setupUi(this);
     setObjectName(QStringLiteral("SplashWindow"));
     // A caption without buttons: start-up cannot be closed or put aside half-way.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint);
     setCursor(Qt::WaitCursor);
-    ui->VersionL->setText(QStringLiteral("ver. ") + versionText().leftJustified(6, u'0'));
-    move(screen()->availableGeometry().center() - rect().center());
+    ui_->VersionL->setText(QStringLiteral("ver. ") + versionText().leftJustified(6, u'0'));
+    centreOnScreen(this);
 }
 
 SplashWindow::~SplashWindow() = default;
@@ -39,22 +39,22 @@ void SplashWindow::showPainted()
 // Start-up runs without returning to the event loop: each change is painted at once.
 void SplashWindow::showStatus(const QString& text)
 {
-    ui->StatusL->setText(text);
-    ui->StatusL->repaint();
+    ui_->StatusL->setText(text);
+    ui_->StatusL->repaint();
 }
 
 void SplashWindow::resetBar(int maximum)
 {
-    ui->Bar->setRange(0, maximum);
-    ui->Bar->setValue(0);
-    ui->Bar->repaint();
+    ui_->Bar->setRange(0, maximum);
+    ui_->Bar->setValue(0);
+    ui_->Bar->repaint();
 }
 
 void SplashWindow::stepBar()
 {
-    if (ui->Bar->value() < ui->Bar->maximum())
-        ui->Bar->setValue(ui->Bar->value() + 1);
-    ui->Bar->repaint();
+    if (ui_->Bar->value() < ui_->Bar->maximum())
+        ui_->Bar->setValue(ui_->Bar->value() + 1);
+    ui_->Bar->repaint();
 }
 
 }  // namespace velmar

@@ -7,11 +7,11 @@
 #include <QDialog>
 #include <memory>
 
-namespace velmar {
-
 namespace Ui {
 class SplashWindow;
 }
+
+namespace velmar {
 
 class SplashWindow : public QDialog, public StartupProgress {
     Q_OBJECT
@@ -27,7 +27,7 @@ public:
     void stepBar() override;
 
 private:
-    std::unique_ptr<Ui::SplashWindow> ui;
+    std::unique_ptr<::Ui::SplashWindow> ui_;
 };
 
 }  // namespace velmar

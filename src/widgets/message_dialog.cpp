@@ -2,11 +2,11 @@
 #include "widgets/message_dialog.h"
 
 #include "app/message_layout.h"
+#include "widgets/window_placement.h"
 #include "ui_message_dialog.h"
 
 #include <QApplication>
 #include <QColor>
-#include <QScreen>
 #include <QStyle>
 #include <vector>
 
@@ -36,12 +36,12 @@ QString bandStyle(const QString& band, const MessageKindLook& look)
 
 }  // namespace
 
-MessageDialog::MessageDialog(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::MessageDialog>())
+MessageDialog::MessageDialog(QWidget* parent) : QDialog(parent), ui_(std::make_unique<::Ui::MessageDialog>())
 {
-    ui->setupUi(this);
+    ui_->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::WindowStaysOnTopHint);
-    buttons_ = {ui->DaBut, ui->NuBut, ui->RenuntBut, ui->OkBut};
+    buttons_ = {ui_->DaBut, ui_->NuBut, ui_->RenuntBut, ui_->OkBut};
     const auto& infos = messageButtons();
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         QPushButton* button = buttons_[i];
@@ -56,12 +56,12 @@ MessageDialog::~MessageDialog() = default;
 
 int MessageDialog::Mesaj(const QString& caption, const QString& text, int buttons, MessageKind kind)
 {
-    ui->Heading->setText(caption);
-    ui->Body->setText(messageBodyText(text));
+    ui_->Heading->setText(caption);
+    ui_->Body->setText(messageBodyText(text));
     showKind(kind);
     if (placeButtons(buttons) == 0)
         return MessageResult::Cancel;
-    move(screen()->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
     return exec();
 }
 
@@ -74,9 +74,9 @@ void MessageDialog::showKind(MessageKind kind)
 {
     const MessageKindLook look = messageKindLook(kind);
     setWindowTitle(look.title);
-    ui->Icon->setPixmap(style()->standardIcon(kindIcon(kind)).pixmap(ui->Icon->size()));
-    ui->TopBand->setStyleSheet(bandStyle(ui->TopBand->objectName(), look));
-    ui->BottomBand->setStyleSheet(bandStyle(ui->BottomBand->objectName(), look));
+    ui_->Icon->setPixmap(style()->standardIcon(kindIcon(kind)).pixmap(ui_->Icon->size()));
+    ui_->TopBand->setStyleSheet(bandStyle(ui_->TopBand->objectName(), look));
+    ui_->BottomBand->setStyleSheet(bandStyle(ui_->BottomBand->objectName(), look));
     if (look.beeps)
         QApplication::beep();
 }

@@ -9,11 +9,11 @@
 
 class QPushButton;
 
-namespace velmar {
-
 namespace Ui {
 class MessageDialog;
 }
+
+namespace velmar {
 
 class MessageDialog : public QDialog {
     Q_OBJECT
@@ -32,7 +32,7 @@ private:
     void showKind(MessageKind kind);
     int placeButtons(int buttons);
 
-    std::unique_ptr<Ui::MessageDialog> ui;
+    std::unique_ptr<::Ui::MessageDialog> ui_;
     std::array<QPushButton*, 4> buttons_{};  // in the order of messageButtons()
 };
 

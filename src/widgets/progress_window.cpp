@@ -1,10 +1,10 @@
 // The progress counter window.
 #include "widgets/progress_window.h"
 
+#include "widgets/window_placement.h"
 #include "ui_progress_window.h"
 
 #include <QApplication>
-#include <QScreen>
 
 namespace velmar {
 namespace {
@@ -17,23 +17,23 @@ void repaintNow()
 
 }  // namespace
 
-ProgressWindow::ProgressWindow(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::ProgressWindow>())
+ProgressWindow::ProgressWindow(QWidget* parent) : QWidget(parent), ui_(std::make_unique<::Ui::ProgressWindow>())
 {
-    ui->setupUi(this);
+    ui_->setupUi(this);
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
-    ui->Bar->setRange(0, 100);
+    ui_->Bar->setRange(0, 100);
 }
 
 ProgressWindow::~ProgressWindow() = default;
 
 QString ProgressWindow::caption() const
 {
-    return ui->Descr->text();
+    return ui_->Descr->text();
 }
 
 void ProgressWindow::setCaption(const QString& caption)
 {
-    ui->Descr->setText(caption);
+    ui_->Descr->setText(caption);
     repaintNow();
 }
 
@@ -86,7 +86,7 @@ void ProgressWindow::CounterStop()
 void ProgressWindow::showEvent(QShowEvent* event)
 {
     // Also when a caller shows the window itself rather than through CounterStart.
-    move(screen()->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
     QWidget::showEvent(event);
 }
 
@@ -94,7 +94,7 @@ void ProgressWindow::showEvent(QShowEvent* event)
 void ProgressWindow::showPosition()
 {
     const int percent = maximum_ > 0 ? static_cast<int>(qint64(position_) * 100 / maximum_) : 0;
-    ui->Bar->setValue(qBound(0, percent, 100));
+    ui_->Bar->setValue(qBound(0, percent, 100));
     repaintNow();
 }
 

@@ -7,11 +7,11 @@
 #include <QWidget>
 #include <memory>
 
-namespace velmar {
-
 namespace Ui {
 class ProgressWindow;
 }
+
+namespace velmar {
 
 class ProgressWindow : public QWidget, public ProgressCounter {
     Q_OBJECT
@@ -36,7 +36,7 @@ protected:
 private:
     void showPosition();
 
-    std::unique_ptr<Ui::ProgressWindow> ui;
+    std::unique_ptr<::Ui::ProgressWindow> ui_;
     int position_ = 0;
     int maximum_ = 100;
     QPointer<QWidget> blocked_;  // the window that was active at the start; it may close meanwhile

@@ -1,6 +1,5 @@
 // The contract dialog and the contract list window, driven from timers as a clerk drives them.
 #include "contracts/contract_dialog.h"
-#include "contracts/contract_list_model.h"
 #include "contracts/contract_list_window.h"
 #include "contracts/contract_operations.h"
 #include "contracts/contract_validation.h"
@@ -300,6 +299,31 @@ private slots:
             dialog.findChild<QPushButton*>("RenuntBut")->click();
         });
         QVERIFY(!dialog.Execute("-1"));
+    }
+
+    // Each number box takes no more than its Contract column holds; Rata takes decimals the store rounds.
+    void eachNumberBoxStopsWhereItsColumnEnds_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("taken");
+        QTest::newRow("NrCon N(12)") << "NrCon" << "1234567890123" << "123456789012";
+        QTest::newRow("NrRate N(6)") << "NrRate" << "1234567" << "123456";
+        QTest::newRow("SuprafT N(10,4)") << "SuprafT" << "123456.12345" << "12345.1234";
+        QTest::newRow("SuprafT no sign") << "SuprafT" << "-5" << "5";
+        QTest::newRow("Rata N(10) and 4 rounded decimals") << "Rata" << "12345678901.12345" << "1234567890.1234";
+    }
+    void eachNumberBoxStopsWhereItsColumnEnds()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, taken);
+        ContractDialog dialog(*app_, *ui_);
+        whileShown(dialog, [&] {
+            setField(&dialog, box, typed);
+            QCOMPARE(text(&dialog, qPrintable(box)), taken);
+        });
+        dialog.Execute("-1");
     }
 
     void enterWalksTheFieldsAndTheStopDateFollowsItsBox()

@@ -1,0 +1,25 @@
+// A dialog of fields in which Enter walks to the next field in tab order, as on the clerks' old forms, rather
+// than pressing the default button and storing. The buttons take Enter themselves.
+#pragma once
+
+#include <QDialog>
+#include <vector>
+
+namespace velmar {
+
+class FieldsDialog : public QDialog {
+    Q_OBJECT
+public:
+    using QDialog::QDialog;
+
+protected:
+    // Enter does nothing on `control` (a check box, where walking on would surprise the clerk).
+    void keepEnterOn(QWidget* control) { enterStops_.push_back(control); }
+
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    std::vector<QWidget*> enterStops_;
+};
+
+}  // namespace velmar
