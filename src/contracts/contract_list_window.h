@@ -2,6 +2,7 @@
 #pragma once
 
 #include "contracts/contract_list.h"
+#include "contracts/contract_validation.h"
 
 #include <QDialog>
 #include <functional>
@@ -49,7 +50,7 @@ private:
     void sortBy(int column);
     void sizeColumns();
     void command(const QString& caption, const std::function<void()>& run);
-    bool executeDialog(const QString& idText);
+    bool executeDialog(EditedContract edited);
 
     void addContract();
     void modifyContract();
