@@ -3,30 +3,45 @@
 
 #include "store/dates.h"
 #include "store/sql/database.h"
+#include "store/sql/row_reader.h"
+#include "store/table_schema.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace velmar {
 
+namespace {
+
+// Every row of a rate table, ordered by DATASTAB, read into its struct.
+template <typename Rate>
+std::vector<Rate> loadRows(Database& db, const QString& table,
+                           std::initializer_list<typename RowReader<Rate>::Column> columns)
+{
+    const QueryResult rows = db.select(
+        QStringLiteral("SELECT %1 FROM %2 ORDER BY DATASTAB").arg(permanentTable(table).columnList(), table));
+    const RowReader<Rate> reader(rows, columns);
+    std::vector<Rate> loaded;
+    loaded.reserve(rows.rows.size());
+    for (const QVariantList& row : rows.rows)
+        loaded.push_back(reader.read(row));
+    return loaded;
+}
+
+}  // namespace
+
 void RateTables::LoadPenaltyRates(Database& db)
 {
-    const QueryResult rows = db.select(QStringLiteral("SELECT DATASTAB, PEZI, PELUNA FROM PenalIst ORDER BY DATASTAB"));
-    std::vector<PenaltyRate> dated;
-    dated.reserve(rows.rows.size());
-    for (const QVariantList& row : rows.rows)
-        dated.push_back({double(row[0].toLongLong()), row[1].toDouble(), row[2].toDouble()});
-    setPenaltyRates(std::move(dated));
+    setPenaltyRates(loadRows<PenaltyRate>(db, QStringLiteral("PenalIst"),
+                                          {{u"DATASTAB", &PenaltyRate::day},
+                                           {u"PEZI", &PenaltyRate::perDay},
+                                           {u"PELUNA", &PenaltyRate::perMonth}}));
 }
 
 void RateTables::LoadInflationRates(Database& db)
 {
-    const QueryResult rows = db.select(QStringLiteral("SELECT DATASTAB, VALOARE FROM Inflatie ORDER BY DATASTAB"));
-    std::vector<InflationRate> loaded;
-    loaded.reserve(rows.rows.size());
-    for (const QVariantList& row : rows.rows)
-        loaded.push_back({row[0].toLongLong(), row[1].toDouble()});
-    setInflationRates(std::move(loaded));
+    setInflationRates(loadRows<InflationRate>(
+        db, QStringLiteral("Inflatie"), {{u"DATASTAB", &InflationRate::day}, {u"VALOARE", &InflationRate::value}}));
 }
 
 void RateTables::setPenaltyRates(std::vector<PenaltyRate> datedRows)

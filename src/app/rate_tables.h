@@ -9,12 +9,14 @@ namespace velmar {
 
 class Database;
 
+// One row of PenalIst (as the seed lists, the edits and the computation take it).
 struct PenaltyRate {
     double day;       // first day the rates apply
     double perDay;    // PEZI, percent per day of delay
     double perMonth;  // PELUNA, percent per calendar month
 };
 
+// One row of Inflatie.
 struct InflationRate {
     qint64 day;    // the day the yearly rate takes effect
     double value;  // VALOARE, percent

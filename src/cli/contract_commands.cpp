@@ -99,9 +99,9 @@ const QStringList kInputOptions{"nrcon", "datacon", "nrrate", "datarata1", "data
                                 "rol",   "adresa",  "loc",    "jud",       "supraft",  "rata",    "obs"};
 
 // The dialog's checks; a refusal is its balloon message.
-ContractInput validated(AppContext& app, const ContractInput& input, const QString& editedId)
+ContractInput validated(AppContext& app, const ContractInput& input, EditedContract edited)
 {
-    const ContractCheck check = ValidateContract(app.db(), input, editedId);
+    const ContractCheck check = ValidateContract(app.db(), input, edited);
     if (!check.accepted())
         throw StoreError(check.message);
     return check.input;
@@ -117,7 +117,7 @@ int add(const Options& o, QTextStream& out)
     ContractInput input = NewContractInput(app->settings(), today());
     InputOptions(o).apply(input);
     SilentProgressCounter counter;
-    out << AddContract(*app, validated(*app, input, QStringLiteral("-1")), counter) << '\n';
+    out << AddContract(*app, validated(*app, input, kNewContract), counter) << '\n';
     return 0;
 }
 
@@ -131,7 +131,7 @@ int modify(const Options& o, QTextStream& out)
         throw StoreError(texts::noContract(idcon));
     ContractInput input = ContractInputOf(*contract);
     InputOptions(o).apply(input);
-    const ContractInput checked = validated(*app, input, QString::number(idcon));
+    const ContractInput checked = validated(*app, input, idcon);
     ScriptedInteraction ui(o.has("yes") ? std::deque<int>{MessageResult::Yes} : std::deque<int>{});
     if (!ModifyContract(*app, idcon, checked, ui, ui.counter()))
         throw StoreError(terminalText(texts::kPaymentsWarning));

@@ -140,9 +140,10 @@ int reindexCommand(const QStringList& args, QTextStream& out)
     const Options o = parseOptions(args, {});
     if (o.positional.size() > 1)
         throw StoreError(QStringLiteral("Folosire: velmar-cli reindex [IDCON|-1]"));
-    const QString contract = o.positional.value(0, kAllContracts);
-    if (contract != kAllContracts)
-        idArgument(contract, QStringLiteral("IDCON"));
+    // "-1", as the program has always written it, stands for every contract.
+    const QString typed = o.positional.value(0, QStringLiteral("-1"));
+    const ContractChoice contract =
+        typed == u"-1" ? kAllContracts : ContractChoice(idArgument(typed, QStringLiteral("IDCON")));
     const auto app = AppContext::openLocal();
     SilentProgressCounter counter;
     out << "Rate actualizate: " << ReindexInstallments(app->db(), app->rates(), contract, counter) << '\n';

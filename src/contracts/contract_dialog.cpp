@@ -132,10 +132,10 @@ ContractInput ContractDialog::typed() const
     return in;
 }
 
-bool ContractDialog::Execute(const QString& idText)
+bool ContractDialog::Execute(EditedContract edited)
 {
-    idText_ = idText;
-    const bool adding = idText == QStringLiteral("-1");
+    edited_ = edited;
+    const bool adding = edited == kNewContract;
     const QString heading = adding ? contract_window_texts::kAddCaption : contract_texts::kModifyCaption;
     setWindowTitle(heading);
     ui_->HeaderL->setText(heading);
@@ -149,7 +149,7 @@ bool ContractDialog::Execute(const QString& idText)
 void ContractDialog::Memoreaza()
 {
     runCommand(interaction_, windowTitle(), [this] {
-        const ContractCheck check = ValidateContract(app_.db(), typed(), idText_);
+        const ContractCheck check = ValidateContract(app_.db(), typed(), edited_);
         fill(check.input);  // the clerk sees the numbers and names as they will be stored
         if (!check.accepted()) {
             ShowProblem(check.message, findChild<QWidget*>(check.control));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "contracts/contract_input.h"
+#include "contracts/contract_validation.h"
 #include "widgets/fields_dialog.h"
 
 #include <memory>
@@ -26,9 +27,9 @@ public:
     // leaves the StopPen date as it was.
     void fill(const ContractInput& values);
 
-    // "-1": a new contract, every field at its start value. Any other IDCON: the contract as fill() left
+    // kNewContract: a new contract, every field at its start value. An IDCON: the contract as fill() left
     // it. Shows the dialog modally; true once "&Memoreaza" has accepted the values.
-    bool Execute(const QString& idText);
+    bool Execute(EditedContract edited);
 
     // The values as the checks accepted them (normalised numbers, cleaned texts).
     const ContractInput& input() const { return accepted_; }
@@ -41,7 +42,7 @@ private:
     std::unique_ptr<::Ui::ContractDialog> ui_;
     AppContext& app_;
     Interaction& interaction_;
-    QString idText_ = QStringLiteral("-1");
+    EditedContract edited_ = kNewContract;
     ContractInput accepted_;
 };
 

@@ -5,7 +5,9 @@
 #include "store/dates.h"
 #include "store/sql/data_folder_lock.h"
 #include "store/sql/database.h"
+#include "store/sql/row_reader.h"
 #include "store/store_error.h"
+#include "store/table_schema.h"
 
 #include <QHash>
 
@@ -13,42 +15,36 @@ namespace velmar {
 
 namespace {
 
-// The Contract columns in the order rowOf reads them.
-const QStringList& contractColumns()
-{
-    static const QStringList columns{
-        QStringLiteral("IDCON"),   QStringLiteral("NRCON"),   QStringLiteral("DATACON"),   QStringLiteral("NRRATE"),
-        QStringLiteral("ACTIV"),   QStringLiteral("NUME"),    QStringLiteral("ROL"),       QStringLiteral("CNP"),
-        QStringLiteral("ADRESA"),  QStringLiteral("LOC"),     QStringLiteral("JUD"),       QStringLiteral("SUPRAFT"),
-        QStringLiteral("RATA"),    QStringLiteral("MONEDA"),  QStringLiteral("TIPRATA"),   QStringLiteral("DATARATA1"),
-        QStringLiteral("DATAPEN1"), QStringLiteral("TIPPENAL"), QStringLiteral("StopPen"), QStringLiteral("OBS"),
-    };
-    return columns;
-}
+const TableDef& contractTable() { return permanentTable(u"Contract"); }
 
 QString selectContracts(const QString& tail)
 {
-    return QStringLiteral("SELECT %1 FROM Contract %2").arg(contractColumns().join(QStringLiteral(", ")), tail);
+    return QStringLiteral("SELECT %1 FROM Contract %2").arg(contractTable().columnList(), tail);
 }
 
-ContractRow rowOf(const QVariantList& v)
+// Made once per selection: the rows are then read by position.
+RowReader<ContractRow> contractReader(const QueryResult& selection)
 {
-    const auto whole = [&v](int i) { return v[i].toLongLong(); };  // a blank number is null, read as 0
-    const auto text = [&v](int i) { return v[i].toString(); };
-    return {.idcon = whole(0),     .nrcon = whole(1),      .datacon = whole(2),   .nrrate = whole(3),
-            .activ = text(4),      .nume = text(5),        .rol = text(6),        .cnp = text(7),
-            .adresa = text(8),     .loc = text(9),         .jud = text(10),       .supraft = v[11].toDouble(),
-            .rata = whole(12),     .moneda = text(13),     .tiprata = text(14),   .datarata1 = whole(15),
-            .datapen1 = whole(16), .tippenal = whole(17),  .stopPen = whole(18),  .obs = text(19)};
+    return {selection,
+            {{u"IDCON", &ContractRow::idcon},         {u"NRCON", &ContractRow::nrcon},
+             {u"DATACON", &ContractRow::datacon},     {u"NRRATE", &ContractRow::nrrate},
+             {u"ACTIV", &ContractRow::activ},         {u"NUME", &ContractRow::nume},
+             {u"ROL", &ContractRow::rol},             {u"CNP", &ContractRow::cnp},
+             {u"ADRESA", &ContractRow::adresa},       {u"LOC", &ContractRow::loc},
+             {u"JUD", &ContractRow::jud},             {u"SUPRAFT", &ContractRow::supraft},
+             {u"RATA", &ContractRow::rata},           {u"MONEDA", &ContractRow::moneda},
+             {u"TIPRATA", &ContractRow::tiprata},     {u"DATARATA1", &ContractRow::datarata1},
+             {u"DATAPEN1", &ContractRow::datapen1},   {u"TIPPENAL", &ContractRow::tippenal},
+             {u"StopPen", &ContractRow::stopPen},     {u"OBS", &ContractRow::obs}}};
 }
 
 QString orderBy(const QString& sortColumn)
 {
     if (sortColumn.isEmpty())
         return QStringLiteral("DATACON, NRCON");
-    for (const QString& column : contractColumns())
-        if (column.compare(sortColumn, Qt::CaseInsensitive) == 0)
-            return column;
+    for (const DbfField& column : contractTable().fields)
+        if (column.name.compare(sortColumn, Qt::CaseInsensitive) == 0)
+            return column.name;
     throw StoreError(contract_texts::noSortColumn(sortColumn));
 }
 
@@ -69,13 +65,15 @@ std::vector<ContractRow> LoadContractList(Database& db, const QString& sortColum
         restanta.insert(sum[0].toLongLong(), sum[1].toLongLong());
 
     const QueryResult contracts = db.select(selectContracts(QStringLiteral("ORDER BY ") + order));
+    const RowReader<ContractRow> reader = contractReader(contracts);
+    const int idcon = contracts.column(u"IDCON");
     std::vector<ContractRow> rows;
     rows.reserve(contracts.rows.size());
     for (const QVariantList& contract : contracts.rows) {
-        const auto found = restanta.constFind(contract[0].toLongLong());
+        const auto found = restanta.constFind(contract[idcon].toLongLong());
         if (found == restanta.cend())
             continue;  // no installments: the list has always left such a contract out
-        rows.push_back(rowOf(contract));
+        rows.push_back(reader.read(contract));
         rows.back().restanta = *found;
     }
     return rows;
@@ -87,7 +85,7 @@ std::optional<ContractRow> FindContract(Database& db, qint64 idcon)
     const QueryResult contract = db.select(selectContracts(QStringLiteral("WHERE IDCON = ?")), {idcon});
     if (contract.rows.empty())
         return std::nullopt;
-    ContractRow row = rowOf(contract.rows.front());
+    ContractRow row = contractReader(contract).read(contract.rows.front());
     row.restanta = db.select(QStringLiteral("SELECT SUM(RATACALC - ACHITAT) FROM Rate WHERE IDCON = ?"), {idcon})
                        .rows.front()
                        .front()

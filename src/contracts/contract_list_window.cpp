@@ -223,15 +223,15 @@ void ContractListWindow::sortBy(int column)
     runCommand(interaction_, windowTitle(), [&] { reload(current); });
 }
 
-bool ContractListWindow::executeDialog(const QString& idText)
+bool ContractListWindow::executeDialog(EditedContract edited)
 {
     centreOver(&dialog_, this);
-    return dialog_.Execute(idText);
+    return dialog_.Execute(edited);
 }
 
 void ContractListWindow::addContract()
 {
-    if (!executeDialog(QStringLiteral("-1")))
+    if (!executeDialog(kNewContract))
         return;
     runCommand(interaction_, window_texts::kAddCaption,
                [this] { reloadRefilled(AddContract(app_, dialog_.input(), interaction_.counter())); });
@@ -246,7 +246,7 @@ void ContractListWindow::modifyContract()
     const ContractRow& current = model_->row(std::max(currentRow(), 0));
     const qint64 idcon = current.idcon;
     dialog_.fill(ContractInputOf(current));
-    if (!executeDialog(QString::number(idcon)))
+    if (!executeDialog(idcon))
         return;
     runCommand(interaction_, texts::kModifyCaption, [&] {
         if (ModifyContract(app_, idcon, dialog_.input(), interaction_, interaction_.counter()))

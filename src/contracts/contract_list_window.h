@@ -2,6 +2,7 @@
 #pragma once
 
 #include "contracts/contract_list.h"
+#include "contracts/contract_validation.h"
 #include "widgets/refresh_coalescer.h"
 #include "widgets/rows_model.h"
 
@@ -52,7 +53,7 @@ private:
     void makeCurrent(qint64 idcon);
     int currentRow() const;  // -1 on an empty list
     void sortBy(int column);
-    bool executeDialog(const QString& idText);
+    bool executeDialog(EditedContract edited);
 
     void addContract();
     void modifyContract();

@@ -15,6 +15,7 @@
 #include "store/sql/database.h"
 #include "store/sql/transaction.h"
 #include "store/store_error.h"
+#include "store/table_schema.h"
 #include "store/text_helpers.h"
 
 #include <vector>
@@ -65,15 +66,12 @@ bool hasPayments(Database& db, qint64 idcon)
 
 void insertContract(Database& db, qint64 idcon, const ContractInput& input)
 {
-    QStringList names{QStringLiteral("IDCON"), QStringLiteral("ACTIV")};
-    QVariantList values{idcon, kActive};
-    for (const StoredColumn& column : storedColumns(input)) {
-        names << column.name;
-        values << column.value;
-    }
-    const QString placeholders = QStringList(names.size(), QStringLiteral("?")).join(QStringLiteral(", "));
-    db.execute(QStringLiteral("INSERT INTO Contract (%1) VALUES (%2)").arg(names.join(QStringLiteral(", ")), placeholders),
-               values);
+    const TableDef& contract = permanentTable(u"Contract");
+    RowValues row(contract);
+    row.set(u"IDCON", idcon).set(u"ACTIV", kActive);
+    for (const StoredColumn& column : storedColumns(input))
+        row.set(column.name, column.value);
+    db.execute(contract.insertStatement(), row.values());
 }
 
 void updateContract(Database& db, qint64 idcon, const ContractInput& input, bool keepInstallmentTerms)
@@ -94,15 +92,15 @@ void updateContract(Database& db, qint64 idcon, const ContractInput& input, bool
 
 // The dialog checked the number before; checked again under the lock, because another workstation may
 // have stored the same number and date meanwhile.
-void refuseDuplicate(Database& db, const ContractInput& input, const QString& editedIdText)
+void refuseDuplicate(Database& db, const ContractInput& input, EditedContract edited)
 {
-    if (IsDuplicateNumber(db, input, editedIdText))
+    if (IsDuplicateNumber(db, input, edited))
         throw StoreError(texts::kDuplicateNumber);
 }
 
 void reindex(AppContext& app, qint64 idcon, ProgressCounter& counter)
 {
-    ReindexInstallments(app.db(), app.rates(), QString::number(idcon), counter);
+    ReindexInstallments(app.db(), app.rates(), idcon, counter);
 }
 
 }  // namespace
@@ -111,7 +109,7 @@ qint64 AddContract(AppContext& app, const ContractInput& input, ProgressCounter&
 {
     Database& db = app.db();
     Transaction transaction(db);
-    refuseDuplicate(db, input, QStringLiteral("-1"));
+    refuseDuplicate(db, input, kNewContract);
     const qint64 idcon = app.ids().NextId(QStringLiteral("IDCON")).toLongLong();
     WriteLog(db, app.ids(), app.userText(),
              texts::logText(texts::kAddedLog, input.nrCon, formatDate(input.dataCon), input.nume));
@@ -137,7 +135,7 @@ bool ModifyContract(AppContext& app, qint64 idcon, const ContractInput& input, I
         // Asked again under the lock: a payment another workstation recorded while the question was open
         // must keep the installments it was credited to.
         const bool paid = hasPayments(db, idcon);
-        refuseDuplicate(db, input, QString::number(idcon));
+        refuseDuplicate(db, input, idcon);
         updateContract(db, idcon, input, paid);
         if (!paid) {
             db.execute(QStringLiteral("DELETE FROM Rate WHERE IDCON = ?"), {idcon});

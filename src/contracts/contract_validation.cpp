@@ -31,11 +31,15 @@ int weightedSum(QStringView digits, const char* weights)
 
 }  // namespace
 
-bool IsDuplicateNumber(Database& db, const ContractInput& input, const QString& editedIdText)
+bool IsDuplicateNumber(Database& db, const ContractInput& input, EditedContract edited)
 {
+    QVariantList params{qint64(dayNumber(input.dataCon)), qint64(NumericValue(input.nrCon))};
+    if (edited)
+        params << *edited;
     const QueryResult found = db.select(
-        QStringLiteral("SELECT COUNT(*) FROM Contract WHERE DATACON = ? AND NRCON = ? AND IDCON <> ?"),
-        {qint64(dayNumber(input.dataCon)), qint64(NumericValue(input.nrCon)), editedIdText.toLongLong()});
+        QStringLiteral("SELECT COUNT(*) FROM Contract WHERE DATACON = ? AND NRCON = ?%1")
+            .arg(edited ? QStringLiteral(" AND IDCON <> ?") : QString()),
+        params);
     return found.rows.front().front().toLongLong() > 0;
 }
 
@@ -81,7 +85,7 @@ QString NormaliseNumber(const QString& text)
     return scaled < 0 ? u'-' + normalised : normalised;
 }
 
-ContractCheck ValidateContract(Database& db, const ContractInput& typed, const QString& editedIdText)
+ContractCheck ValidateContract(Database& db, const ContractInput& typed, EditedContract edited)
 {
     namespace texts = contract_texts;
     ContractCheck check{typed, {}, {}};
@@ -109,7 +113,7 @@ ContractCheck ValidateContract(Database& db, const ContractInput& typed, const Q
         return refuse(texts::kBadDates, QStringLiteral("DataPen1"));
     if (NumericValue(in.rata) < 1)
         return refuse(texts::kBadInstallment, QStringLiteral("Rata"));
-    if (IsDuplicateNumber(db, in, editedIdText))
+    if (IsDuplicateNumber(db, in, edited))
         return refuse(texts::kDuplicateNumber, QStringLiteral("NrCon"));
     return check;
 }

@@ -6,17 +6,23 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace velmar {
 
 class Database;
+
+// The contract a dialog edits: its IDCON, or kNewContract while one is being added.
+using EditedContract = std::optional<qint64>;
+inline constexpr EditedContract kNewContract = std::nullopt;
 
 // Personal numeric code: 13 digits starting with 1, 2, 5, 6 or 9, a real birth date, the control digit.
 bool ValidateCnp(const QString& text);
 // Company fiscal code: spaces and a leading non-digit prefix ("RO") ignored, 3 to 10 digits, control digit.
 bool ValidateCui(const QString& text);
 
-// Another contract (not `editedIdText`, "-1" for a new one) with the same number and contract date.
-bool IsDuplicateNumber(Database& db, const ContractInput& input, const QString& editedIdText);
+// Another contract than `edited` with the same number and contract date.
+bool IsDuplicateNumber(Database& db, const ContractInput& input, EditedContract edited);
 
 // A numeric box's value: "." decimals, a leading "." read as "0.", text that is not a number as 0; rounded
 // to four decimals with halves to even.
@@ -32,8 +38,8 @@ struct ContractCheck {
     bool accepted() const { return message.isEmpty(); }
 };
 
-// Runs the checks in order and stops at the first failure. `editedIdText` is the IDCON of the contract
-// being modified, "-1" for a new one: its own number and date do not count as a duplicate.
-ContractCheck ValidateContract(Database& db, const ContractInput& input, const QString& editedIdText);
+// Runs the checks in order and stops at the first failure. The edited contract's own number and date do not
+// count as a duplicate.
+ContractCheck ValidateContract(Database& db, const ContractInput& input, EditedContract edited);
 
 }  // namespace velmar

@@ -73,31 +73,35 @@ std::vector<qint64> IndexedAmounts(const RateTables& rates, const std::vector<qi
     return amounts;
 }
 
-qint64 ReindexInstallments(Database& db, RateTables& rates, const QString& contractId, ProgressCounter& counter)
+qint64 ReindexInstallments(Database& db, RateTables& rates, ContractChoice contract, ProgressCounter& counter)
 {
     ProgressScope progress(counter, debt_texts::kReindexCaption);
     rates.LoadInflationRates(db);
     Transaction transaction(db);  // also keeps row positions steady between the reading and the writing
-    const bool all = contractId == kAllContracts;
     const QueryResult rows = db.select(
         QStringLiteral("SELECT rowid, IDCON, DATARATA, RATAINI, RATACALC FROM Rate %1 ORDER BY IDCON, DATARATA")
-            .arg(all ? QString() : QStringLiteral("WHERE IDCON = ?")),
-        all ? QVariantList{} : QVariantList{contractId.toLongLong()});
+            .arg(contract ? QStringLiteral("WHERE IDCON = ?") : QString()),
+        contract ? QVariantList{*contract} : QVariantList{});
     progress.setMaximum(int(rows.rows.size()));
+    const int rowid = rows.column(u"rowid");
+    const int idcon = rows.column(u"IDCON");
+    const int datarata = rows.column(u"DATARATA");
+    const int rataini = rows.column(u"RATAINI");
+    const int ratacalc = rows.column(u"RATACALC");
 
     std::vector<QVariantList> updates;
-    std::vector<Installment> contract;
+    std::vector<Installment> installments;
     QVariant currentId;
     for (const QVariantList& row : rows.rows) {
-        if (row[1] != currentId) {
-            indexContract(rates, contract, updates);
-            contract.clear();
-            currentId = row[1];
+        if (row[idcon] != currentId) {
+            indexContract(rates, installments, updates);
+            installments.clear();
+            currentId = row[idcon];
         }
-        contract.push_back({row[0].toLongLong(), row[2].toLongLong(), row[3], row[4]});
+        installments.push_back({row[rowid].toLongLong(), row[datarata].toLongLong(), row[rataini], row[ratacalc]});
         progress.step();
     }
-    indexContract(rates, contract, updates);
+    indexContract(rates, installments, updates);
     const qint64 changed = db.executeBatch(QStringLiteral("UPDATE Rate SET RATACALC = ? WHERE rowid = ?"), updates);
     transaction.commit();
     return changed;

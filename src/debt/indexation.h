@@ -3,8 +3,8 @@
 // as whole lei before the next one is applied.
 #pragma once
 
-#include <QString>
 #include <QtGlobal>
+#include <optional>
 #include <vector>
 
 namespace velmar {
@@ -13,7 +13,9 @@ class Database;
 class ProgressCounter;
 class RateTables;
 
-inline const QString kAllContracts = QStringLiteral("-1");
+// Which installments ReindexInstallments takes: one contract's IDCON, or every contract's.
+using ContractChoice = std::optional<qint64>;
+inline constexpr ContractChoice kAllContracts = std::nullopt;
 
 // The indexed amounts of one contract's installments, given their due dates in ascending order and their
 // contracted amounts. Installment j receives, in turn, every factor InflationFactor(d[k-1], d[k]) with
@@ -22,11 +24,11 @@ inline const QString kAllContracts = QStringLiteral("-1");
 std::vector<qint64> IndexedAmounts(const RateTables& rates, const std::vector<qint64>& dueDates,
                                    const std::vector<qint64>& initialAmounts);
 
-// Recomputes RATACALC from RATAINI for the contract `contractId` (IDCON as text), or for every contract
-// with kAllContracts, under the progress counter ("Actualizez ratele..."). Loads the inflation rates first.
+// Recomputes RATACALC from RATAINI for the contract `contract`, or for every contract with kAllContracts,
+// under the progress counter ("Actualizez ratele..."). Loads the inflation rates first.
 // One pass over the installments; the changed amounts are written in one transaction (the caller's, when
 // there is one).
 // Returns the number of installments whose stored amount changed.
-qint64 ReindexInstallments(Database& db, RateTables& rates, const QString& contractId, ProgressCounter& counter);
+qint64 ReindexInstallments(Database& db, RateTables& rates, ContractChoice contract, ProgressCounter& counter);
 
 }  // namespace velmar

@@ -3,6 +3,8 @@
 
 #include "debt/debt_texts.h"
 #include "debt/indexation.h"
+#include "debt/rate_rows.h"
+#include "app/rate_tables.h"
 #include "store/dates.h"
 #include "store/id_counters.h"
 #include "store/rounding.h"
@@ -29,16 +31,17 @@ void requireRow(Database& db, const QString& table, const QString& idColumn, qin
         throw StoreError(missing);
 }
 
-QVariantList penaltyValues(const PenaltyRateEdit& edit)
+PenaltyRate penaltyRate(const PenaltyRateEdit& edit)
 {
     requireDate(edit.date);
-    return {qint64(dayNumber(edit.date)), RateText(edit.perDay, false), RateText(edit.perMonth, false)};
+    return {double(dayNumber(edit.date)), RateText(edit.perDay, false).toDouble(),
+            RateText(edit.perMonth, false).toDouble()};
 }
 
-QVariantList inflationValues(const InflationRateEdit& edit)
+InflationRate inflationRate(const InflationRateEdit& edit)
 {
     requireDate(edit.date);
-    return {qint64(dayNumber(edit.date)), RateText(edit.value, true)};
+    return {dayNumber(edit.date), RateText(edit.value, true).toDouble()};
 }
 
 }  // namespace
@@ -59,17 +62,18 @@ QString RateText(const QString& typed, bool negativeAllowed)
 
 qint64 AddPenaltyRate(Database& db, IdCounters& ids, const PenaltyRateEdit& edit)
 {
-    const QVariantList values = penaltyValues(edit);
+    const PenaltyRate rate = penaltyRate(edit);
     const qint64 id = ids.NextId(QStringLiteral("IDP")).toLongLong();
-    db.execute(QStringLiteral("INSERT INTO PenalIst (IDP, DATASTAB, PEZI, PELUNA) VALUES (?, ?, ?, ?)"), QVariantList{id} + values);
+    InsertPenaltyRow(db, id, rate);
     return id;
 }
 
 void ChangePenaltyRate(Database& db, qint64 idp, const PenaltyRateEdit& edit)
 {
-    const QVariantList values = penaltyValues(edit);
+    const PenaltyRate rate = penaltyRate(edit);
     requireRow(db, QStringLiteral("PenalIst"), QStringLiteral("IDP"), idp, debt_texts::noPenaltyRow(idp));
-    db.execute(QStringLiteral("UPDATE PenalIst SET DATASTAB = ?, PEZI = ?, PELUNA = ? WHERE IDP = ?"), values + QVariantList{idp});
+    db.execute(QStringLiteral("UPDATE PenalIst SET DATASTAB = ?, PEZI = ?, PELUNA = ? WHERE IDP = ?"),
+               {qint64(rate.day), rate.perDay, rate.perMonth, idp});
 }
 
 void DeletePenaltyRate(Database& db, qint64 idp)
@@ -89,20 +93,19 @@ void InflationRateEditor::editAndReindex(Edit&& edit)
 
 qint64 InflationRateEditor::add(const InflationRateEdit& edit)
 {
-    const QVariantList values = inflationValues(edit);
+    const InflationRate rate = inflationRate(edit);
     const qint64 id = ids_.NextId(QStringLiteral("IDINF")).toLongLong();
-    editAndReindex([&] {
-        db_.execute(QStringLiteral("INSERT INTO Inflatie (IDINF, DATASTAB, VALOARE) VALUES (?, ?, ?)"), QVariantList{id} + values);
-    });
+    editAndReindex([&] { InsertInflationRow(db_, id, rate); });
     return id;
 }
 
 void InflationRateEditor::change(qint64 idinf, const InflationRateEdit& edit)
 {
-    const QVariantList values = inflationValues(edit);
+    const InflationRate rate = inflationRate(edit);
     requireRow(db_, QStringLiteral("Inflatie"), QStringLiteral("IDINF"), idinf, debt_texts::noInflationRow(idinf));
     editAndReindex([&] {
-        db_.execute(QStringLiteral("UPDATE Inflatie SET DATASTAB = ?, VALOARE = ? WHERE IDINF = ?"), values + QVariantList{idinf});
+        db_.execute(QStringLiteral("UPDATE Inflatie SET DATASTAB = ?, VALOARE = ? WHERE IDINF = ?"),
+                    {rate.day, rate.value, idinf});
     });
 }
 

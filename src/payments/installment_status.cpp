@@ -4,17 +4,26 @@
 #include "app/rate_tables.h"
 #include "store/rounding.h"
 #include "store/sql/database.h"
+#include "store/sql/row_reader.h"
+#include "store/table_schema.h"
 
 namespace velmar {
 
 namespace {
 
-InstallmentStatus statusOf(const QVariantList& v, const RateTables& rates, qint64 stopPen, qint64 calcDay)
+// Made once per selection of Rate rows.
+RowReader<InstallmentStatus> installmentReader(const QueryResult& selection)
 {
-    const auto whole = [&v](int i) { return v[i].toLongLong(); };  // a blank number is null, read as 0
-    InstallmentStatus s{.idrata = whole(0),   .nrrata = whole(1),   .datarata = whole(2),
-                        .datapen = whole(3),  .ultima = whole(4),   .rataini = whole(5),
-                        .ratacalc = whole(6), .achitat = whole(7),  .penalrest = whole(8)};
+    return {selection,
+            {{u"IDRATA", &InstallmentStatus::idrata},     {u"NRRATA", &InstallmentStatus::nrrata},
+             {u"DATARATA", &InstallmentStatus::datarata}, {u"DATAPEN", &InstallmentStatus::datapen},
+             {u"ULTIMA", &InstallmentStatus::ultima},     {u"RATAINI", &InstallmentStatus::rataini},
+             {u"RATACALC", &InstallmentStatus::ratacalc}, {u"ACHITAT", &InstallmentStatus::achitat},
+             {u"PENALREST", &InstallmentStatus::penalrest}}};
+}
+
+InstallmentStatus statusOf(InstallmentStatus s, const RateTables& rates, qint64 stopPen, qint64 calcDay)
+{
     s.restanta = s.ratacalc - s.achitat;
     // The start is the day before ULTIMA, so ULTIMA itself is the first day charged: an installment settled
     // on the calculation date still shows a day of penalty.
@@ -32,14 +41,15 @@ ContractStatus LoadContractStatus(Database& db, const RateTables& rates, qint64 
 {
     const bool dueOnly = scope == InstallmentScope::DueByDate;
     const QueryResult rows = db.select(
-        QStringLiteral("SELECT IDRATA, NRRATA, DATARATA, DATAPEN, ULTIMA, RATAINI, RATACALC, ACHITAT, PENALREST "
-                       "FROM Rate WHERE IDCON = ? %1 ORDER BY NRRATA")
-            .arg(dueOnly ? QStringLiteral("AND DATARATA <= ?") : QString()),
+        QStringLiteral("SELECT %1 FROM Rate WHERE IDCON = ? %2 ORDER BY NRRATA")
+            .arg(permanentTable(u"Rate").columnList(), dueOnly ? QStringLiteral("AND DATARATA <= ?") : QString()),
         dueOnly ? QVariantList{idcon, calcDay} : QVariantList{idcon});
+    const RowReader<InstallmentStatus> reader = installmentReader(rows);
     ContractStatus status;
     status.installments.reserve(rows.rows.size());
     for (const QVariantList& row : rows.rows) {
-        const InstallmentStatus& s = status.installments.emplace_back(statusOf(row, rates, stopPen, calcDay));
+        const InstallmentStatus& s =
+            status.installments.emplace_back(statusOf(reader.read(row), rates, stopPen, calcDay));
         status.totals.restanta += s.restanta;
         status.totals.penalitati += s.penaltot;
     }

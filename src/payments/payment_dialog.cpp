@@ -42,7 +42,7 @@ bool PaymentDialog::Execute(QDate date, qint64 maximum)
 PaymentInput PaymentDialog::typed() const
 {
     // An emptied box holds 0.
-    return {ui_->DocJus->currentText(), ui_->NrChit->text().toLongLong(), ui_->Total->text().toLongLong(), date_};
+    return {ui_->DocJus->currentText(), ui_->NrChit->text(), ui_->Total->text().toLongLong(), date_};
 }
 
 void PaymentDialog::Memoreaza()

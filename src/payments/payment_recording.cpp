@@ -15,6 +15,7 @@
 #include "store/sql/database.h"
 #include "store/sql/transaction.h"
 #include "store/store_error.h"
+#include "store/table_schema.h"
 
 #include <vector>
 
@@ -24,9 +25,8 @@ namespace {
 
 namespace texts = payment_texts;
 
-// The Rate columns a snapshot keeps, in the order of both tables.
-const QString kRateColumns =
-    QStringLiteral("IDCON, IDRATA, NRRATA, DATARATA, DATAPEN, ULTIMA, RATAINI, RATACALC, ACHITAT, PENALREST");
+// The columns a snapshot keeps: every Rate column, which UndoRate repeats after its IDCHIT.
+QString rateColumns() { return permanentTable(u"Rate").columnList(); }
 
 PaymentProblem balloon(PaymentProblem::Field field, const QString& text) { return {field, text, {}}; }
 PaymentProblem message(const QString& caption, const QString& text)
@@ -82,18 +82,20 @@ void store(Database& db, qint64 idcon, qint64 idchit, const PaymentInput& input,
            const std::vector<Settlement>& settlements)
 {
     const qint64 day = dayNumber(input.date);
+    const TableDef& chitante = permanentTable(u"Chitante");
+    RowValues row(chitante);
+    row.set(u"IDCHIT", idchit).set(u"IDCON", idcon).set(u"DOCJUS", input.docJus).set(u"DATACHIT", day);
+    row.set(u"NRCHIT", input.documentNumber());
     std::vector<QVariantList> updates;
     std::vector<QVariantList> rows;
     for (const Settlement& t : settlements) {
         updates.push_back({day, t.penalrest, t.suma, t.idrata, idcon});
-        rows.push_back({idchit, t.idrata, idcon, input.docJus, day, input.nrChit, t.suma, t.penal});
+        rows.push_back(row.set(u"IDRATA", t.idrata).set(u"SUMA", t.suma).set(u"PENAL", t.penal).values());
     }
     db.executeBatch(QStringLiteral("UPDATE Rate SET ULTIMA = ?, PENALREST = ?, ACHITAT = ACHITAT + ? "
                                    "WHERE IDRATA = ? AND IDCON = ?"),
                     updates);
-    db.executeBatch(QStringLiteral("INSERT INTO Chitante (IDCHIT, IDRATA, IDCON, DOCJUS, DATACHIT, NRCHIT, SUMA, "
-                                   "PENAL) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
-                    rows);
+    db.executeBatch(chitante.insertStatement(), rows);
 }
 
 // The payment to undo must be the last one listed and the last one recorded: a payment left out of the
@@ -148,17 +150,17 @@ PaymentOutcome RecordPayment(AppContext& app, qint64 idcon, const PaymentInput& 
             return {problem};
 
         idchit = app.ids().NextId(QStringLiteral("IDCHIT")).toLongLong();
-        db.execute(
-            QStringLiteral("INSERT INTO UndoRate (IDCHIT, %1) SELECT ?, %1 FROM Rate WHERE IDCON = ?").arg(kRateColumns),
-            {idchit, idcon});
+        db.execute(QStringLiteral("INSERT INTO UndoRate (IDCHIT, %1) SELECT ?, %1 FROM Rate WHERE IDCON = ?")
+                       .arg(rateColumns()),
+                   {idchit, idcon});
         WriteLog(db, app.ids(), app.userText(),
-                 texts::paymentLog(contract.nume, input.docJus, QString::number(input.nrChit), formatDate(input.date),
+                 texts::paymentLog(contract.nume, input.docJus, input.nrChit, formatDate(input.date),
                                    QString::number(input.amount)));
         store(db, idcon, idchit, input, spread(status.installments, input.amount));
         transaction.commit();
     }
     // Moved only once the payment has landed: a payment that failed leaves its number to the next one.
-    app.ids().SetId(QStringLiteral("NRCHIT"), QString::number(input.nrChit + 1));
+    app.ids().SetId(QStringLiteral("NRCHIT"), QString::number(input.documentNumber() + 1));
     if (printReceipt)
         printReceipt(idchit);
     return {std::nullopt, idchit};
@@ -192,11 +194,11 @@ std::optional<PaymentProblem> UndoPayment(AppContext& app, qint64 idcon, std::op
                             QString::number(contract.nrcon), DayToText(double(contract.datacon))));
     db.execute(QStringLiteral("DELETE FROM Chitante WHERE IDCHIT = ? AND IDCON = ?"), payment);
     db.execute(QStringLiteral("DELETE FROM Rate WHERE IDCON = ?"), {idcon});
-    db.execute(
-        QStringLiteral("INSERT INTO Rate (%1) SELECT %1 FROM UndoRate WHERE IDCHIT = ? AND IDCON = ?").arg(kRateColumns),
-        payment);
+    db.execute(QStringLiteral("INSERT INTO Rate (%1) SELECT %1 FROM UndoRate WHERE IDCHIT = ? AND IDCON = ?")
+                   .arg(rateColumns()),
+               payment);
     db.execute(QStringLiteral("DELETE FROM UndoRate WHERE IDCHIT = ? AND IDCON = ?"), payment);
-    ReindexInstallments(db, app.rates(), QString::number(idcon), counter);
+    ReindexInstallments(db, app.rates(), idcon, counter);
     transaction.commit();
     return std::nullopt;
 }

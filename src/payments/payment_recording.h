@@ -31,10 +31,12 @@ inline constexpr NumericBox kTotalBox{10, 0};
 
 // The payment dialog's values once its boxes took them (an emptied number box holds 0).
 struct PaymentInput {
-    QString docJus;  // one of payment_texts::kDocumentKinds
-    qint64 nrChit = 0;
+    QString docJus;     // one of payment_texts::kDocumentKinds
+    QString nrChit;     // "Numarul" as typed: the log keeps "0057", NRCHIT stores 57
     qint64 amount = 0;  // "Suma incasata"
     QDate date;         // the details window's calculation date
+
+    qint64 documentNumber() const { return nrChit.toLongLong(); }  // an emptied box holds 0
 };
 
 // Before the dialog opens: a contract with nothing left to collect is finished.

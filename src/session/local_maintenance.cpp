@@ -3,6 +3,7 @@
 
 #include "debt/rate_seeds.h"
 #include "app/app_context.h"
+#include "app/progress_counter.h"
 #include "session/carried_files.h"
 #include "store/action_log.h"
 #include "store/clock.h"
@@ -24,7 +25,8 @@ MaintenanceReport RunLocalMaintenance(AppContext& app, const std::function<void(
     ids.CatchUpWithTables();  // a settings file copied without its INDEX section must not repeat identifiers
     report.logEntriesRemoved = TrimLog(db);
     report.carriedFilesWritten = WriteCarriedFiles(app.dataFolder());
-    report.upgrade = UpgradeTables(db, [&] { return TopUpRateTables(db, ids); });
+    SilentProgressCounter reindexing;  // the splash window shows the start-up's progress
+    report.upgrade = UpgradeTables(db, [&] { return TopUpRateTables(db, ids, app.rates(), reindexing); });
     report.compacted = CompactTables(db, app.settings(), today(), compactionStep);
     return report;
 }

@@ -30,8 +30,9 @@ UpgradeResult UpgradeTables(Database& db, const std::function<qint64()>& topUpRa
 {
     UpgradeResult result;
     const QString contract = QStringLiteral("Contract");
-    if (db.hasTable(contract) && !db.hasColumn(contract, QStringLiteral("StopPen"))) {
-        db.addColumn(contract, {QStringLiteral("StopPen"), 'N', 6, 0});
+    const DbfField& stopPen = permanentTable(contract).field(u"StopPen");
+    if (db.hasTable(contract) && !db.hasColumn(contract, stopPen.name)) {
+        db.addColumn(contract, stopPen);
         result.stopPenAdded = true;
     }
     if (db.hasTable(QStringLiteral("Inflatie")) && db.rowCount(QStringLiteral("Inflatie")) <= kShortInflationTable)

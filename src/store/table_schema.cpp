@@ -67,6 +67,34 @@ const TableDef& permanentTable(QStringView name)
     throw StoreError(QStringLiteral("Tabela necunoscuta: %1").arg(name));
 }
 
+QString TableDef::columnList() const
+{
+    QStringList names;
+    for (const DbfField& f : fields)
+        names << f.name;
+    return names.join(QStringLiteral(", "));
+}
+
+int TableDef::columnIndex(QStringView column) const
+{
+    for (size_t i = 0; i < fields.size(); ++i)
+        if (column.compare(fields[i].name, Qt::CaseInsensitive) == 0)
+            return int(i);
+    throw StoreError(QStringLiteral("Tabela %1 nu are coloana %2").arg(name, column));
+}
+
+QString TableDef::insertStatement() const
+{
+    const QString placeholders = QStringList(qsizetype(fields.size()), QStringLiteral("?")).join(QStringLiteral(", "));
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(name, columnList(), placeholders);
+}
+
+RowValues& RowValues::set(QStringView column, const QVariant& value)
+{
+    values_[table_.columnIndex(column)] = value;
+    return *this;
+}
+
 const QStringList& contractTableSet()
 {
     static const QStringList set{QStringLiteral("Contract"), QStringLiteral("Rate"), QStringLiteral("Chitante"),

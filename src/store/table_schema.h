@@ -5,6 +5,7 @@
 #include "store/dbf/dbf_field.h"
 
 #include <QStringList>
+#include <QVariant>
 #include <vector>
 
 namespace velmar {
@@ -14,6 +15,26 @@ struct TableDef {
     std::vector<DbfField> fields;  // in creation order
 
     QString fileName() const { return name + QStringLiteral(".dbf"); }
+    // Every column, in creation order, as a statement lists them: "IDCON, IDRATA, ...".
+    QString columnList() const;
+    // The column's position in `fields`, without regard to case; throws StoreError for a column it lacks.
+    int columnIndex(QStringView column) const;
+    const DbfField& field(QStringView column) const { return fields[size_t(columnIndex(column))]; }
+    // "INSERT INTO name (every column) VALUES (?, ...)": the values go in in columnList's order.
+    QString insertStatement() const;
+};
+
+// One row of a table, its values set by column name and handed to insertStatement() in the table's
+// order; a column left unset stores nothing (a blank field).
+class RowValues {
+public:
+    explicit RowValues(const TableDef& table) : table_(table), values_(table.fields.size()) {}
+    RowValues& set(QStringView column, const QVariant& value);
+    const QVariantList& values() const { return values_; }
+
+private:
+    const TableDef& table_;
+    QVariantList values_;
 };
 
 // The seven permanent tables in the order they are created: Log, Contract, Rate, Chitante, PenalIst,

@@ -29,7 +29,7 @@ ContractInput sampleInput()
 
 qint64 ContractFixture::add(const ContractInput& input)
 {
-    const ContractCheck check = ValidateContract(db(), input, QStringLiteral("-1"));
+    const ContractCheck check = ValidateContract(db(), input, kNewContract);
     EXPECT_TRUE(check.accepted()) << check.message.toStdString();
     return AddContract(app(), check.input, counter);
 }

@@ -34,7 +34,7 @@ protected:
     // The dialog's values for a modification of `idcon`, validated as the dialog does.
     ContractInput validated(ContractInput input, qint64 idcon)
     {
-        const ContractCheck check = ValidateContract(f.db(), input, QString::number(idcon));
+        const ContractCheck check = ValidateContract(f.db(), input, idcon);
         EXPECT_TRUE(check.accepted()) << check.message.toStdString();
         return check.input;
     }
@@ -85,7 +85,7 @@ TEST_F(Operations, AddThatFailsHalfWayLeavesNothing)
 TEST_F(Operations, ANumberStoredMeanwhileByAnotherWorkstationIsRefusedUnderTheLock)
 {
     // Both dialogs checked the number while neither contract existed; the second store must refuse.
-    const ContractInput checked = ValidateContract(f.db(), test::sampleInput(), "-1").input;
+    const ContractInput checked = ValidateContract(f.db(), test::sampleInput(), kNewContract).input;
     f.add(test::sampleInput());
     try {
         AddContract(f.app(), checked, f.counter);

@@ -115,7 +115,7 @@ private:
 
     qint64 store(const ContractInput& typed)
     {
-        const ContractCheck check = ValidateContract(app_->db(), typed, QStringLiteral("-1"));
+        const ContractCheck check = ValidateContract(app_->db(), typed, kNewContract);
         if (!check.accepted())
             qFatal("%s", qPrintable(check.message));
         return AddContract(*app_, check.input, ui_->counter());
@@ -262,7 +262,7 @@ private slots:
             QVERIFY(pointsAt(balloon, dialog.findChild<QWidget*>(control)));
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });
-        QVERIFY(!dialog.Execute("-1"));
+        QVERIFY(!dialog.Execute(kNewContract));
         QVERIFY(stillOpen);
     }
 
@@ -298,7 +298,7 @@ private slots:
             test::saveScreenshot(&dialog, "contract_dialog_add");
             dialog.findChild<QPushButton*>("RenuntBut")->click();
         });
-        QVERIFY(!dialog.Execute("-1"));
+        QVERIFY(!dialog.Execute(kNewContract));
     }
 
     // Each number box takes no more than its Contract column holds; Rata takes decimals the store rounds.
@@ -323,7 +323,7 @@ private slots:
             setField(&dialog, box, typed);
             QCOMPARE(text(&dialog, qPrintable(box)), taken);
         });
-        dialog.Execute("-1");
+        dialog.Execute(kNewContract);
     }
 
     void enterWalksTheFieldsAndTheStopDateFollowsItsBox()
@@ -353,7 +353,7 @@ private slots:
                      "Enter on the check box neither moves nor stores");
             QTest::keyClick(check, Qt::Key_Escape);
         });
-        QVERIFY(!dialog.Execute("17"));
+        QVERIFY(!dialog.Execute(17));
 
         // A new contract starts over: no stop date.
         whileShown(dialog, [&] {
@@ -363,7 +363,7 @@ private slots:
             QCOMPARE(dialog.findChild<QDateEdit*>("DataPen1")->date(), day("15.04.2024"));
             dialog.reject();
         });
-        QVERIFY(!dialog.Execute("-1"));
+        QVERIFY(!dialog.Execute(kNewContract));
     }
 
     void theListShowsTheRegisterUnderItsBandsAndTitles()

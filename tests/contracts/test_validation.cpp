@@ -67,7 +67,7 @@ TEST(NumericBoxes, ReadAndNormalised)
 
 class Validation : public ::testing::Test {
 protected:
-    ContractCheck check(const ContractInput& input, const QString& editedId = QStringLiteral("-1"))
+    ContractCheck check(const ContractInput& input, EditedContract editedId = kNewContract)
     {
         return ValidateContract(f.db(), input, editedId);
     }
@@ -159,7 +159,7 @@ TEST_F(Validation, SameNumberOnTheSameDateOnlyOnce)
     const ContractCheck duplicate = check(again);
     EXPECT_EQ(duplicate.message, texts::kDuplicateNumber);
     EXPECT_EQ(duplicate.control, "NrCon");
-    EXPECT_EQ(check(again, QString::number(first)).message, QString()) << "its own number kept on a modification";
+    EXPECT_EQ(check(again, first).message, QString()) << "its own number kept on a modification";
 
     again.nrCon = "012";  // the same number, typed otherwise
     EXPECT_EQ(check(again).message, texts::kDuplicateNumber);
@@ -169,7 +169,7 @@ TEST_F(Validation, SameNumberOnTheSameDateOnlyOnce)
     const qint64 second = f.add(again);
     ContractInput moved = again;
     moved.dataCon = day("15.03.2013");
-    EXPECT_EQ(check(moved, QString::number(second)).message, texts::kDuplicateNumber) << "moved onto another contract's";
+    EXPECT_EQ(check(moved, second).message, texts::kDuplicateNumber) << "moved onto another contract's";
 }
 
 }  // namespace

@@ -20,10 +20,7 @@ qint64 day(const char* text) { return dayNumber(*parseDate(QString::fromLatin1(t
 TEST(InflationFactor, MultipliesTheRowsDatedFromTheFirstDateUpToButExcludingTheSecond)
 {
     RateTables rates;
-    std::vector<InflationRate> rows;
-    for (const InflationRateRow& r : inflationRateSeeds())
-        rows.push_back({r.day, r.value});
-    rates.setInflationRates(rows);
+    rates.setInflationRates(inflationRateSeeds());
     EXPECT_NEAR(rates.InflationFactor(day("15.03.2014"), day("15.03.2017")), 1.011 * 0.994 * 0.985, 1e-15);
     EXPECT_NEAR(rates.InflationFactor(day("15.03.2005"), day("15.03.2006")), 1.09, 1e-15);
     EXPECT_NEAR(rates.InflationFactor(day("01.01.2006"), day("01.01.2007")), 1.09, 1e-15);  // from-date counts, to-date not
@@ -41,7 +38,7 @@ TEST(ReindexInstallments, FourInstallmentsOfOneThousandDueInMarch2005To2008)
 {
     DebtFixture f;
     f.addInstallments(1, {{"15.03.2005", 1000}, {"15.03.2006", 1000}, {"15.03.2007", 1000}, {"15.03.2008", 1000}});
-    EXPECT_EQ(ReindexInstallments(f.db(), f.app().rates(), "1", f.counter), 3);
+    EXPECT_EQ(ReindexInstallments(f.db(), f.app().rates(), 1, f.counter), 3);
     // 1090 * 1.0656 = 1161.504 -> 1162; 1162 * 1.0484 = 1218.2408 -> 1218.
     EXPECT_EQ(f.indexedAmounts(1), (std::vector<qint64>{1000, 1090, 1162, 1218}));
 }
@@ -79,7 +76,7 @@ TEST(ReindexInstallments, OneContractLeavesTheOthersAlone)
     DebtFixture f;
     f.addInstallments(1, {{"15.03.2005", 1000}, {"15.03.2006", 1000}});
     f.addInstallments(2, {{"15.03.2005", 1000}, {"15.03.2006", 1000}});
-    ReindexInstallments(f.db(), f.app().rates(), "2", f.counter);
+    ReindexInstallments(f.db(), f.app().rates(), 2, f.counter);
     EXPECT_EQ(f.indexedAmounts(1), (std::vector<qint64>{1000, 1000}));
     EXPECT_EQ(f.indexedAmounts(2), (std::vector<qint64>{1000, 1090}));
 }

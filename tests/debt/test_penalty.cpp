@@ -13,11 +13,8 @@ double day(const char* text) { return double(dayNumber(*parseDate(QString::fromL
 
 RateTables seedRates()
 {
-    std::vector<PenaltyRate> rows;
-    for (const PenaltyRateRow& r : penaltyRateSeeds())
-        rows.push_back({double(r.day), r.perDay, r.perMonth});
     RateTables rates;
-    rates.setPenaltyRates(rows);
+    rates.setPenaltyRates(penaltyRateSeeds());
     return rates;
 }
 

@@ -20,7 +20,7 @@ PaymentFixture::PaymentFixture()
 
 PaymentOutcome PaymentFixture::pay(qint64 amount, const char* date, qint64 nr, const QString& kind)
 {
-    return RecordPayment(app(), idcon, {kind, nr, amount, day(date)});
+    return RecordPayment(app(), idcon, {kind, QString::number(nr), amount, day(date)});
 }
 
 std::optional<PaymentProblem> PaymentFixture::undoLast()

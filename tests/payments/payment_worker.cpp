@@ -33,7 +33,7 @@ int main(int argc, char* argv[])
     try {
         const auto app = AppContext::openLocal();
         if (args.value(2) == u"record") {
-            const PaymentInput input{payment_texts::kDocumentKinds.front(), 1, args.value(4).toLongLong(),
+            const PaymentInput input{payment_texts::kDocumentKinds.front(), QStringLiteral("1"), args.value(4).toLongLong(),
                                      *parseDate(args.value(5))};
             if (const auto problem = RecordPayment(*app, idcon, input).problem) {
                 std::cerr << problem->text.toStdString() << '\n';

@@ -4,6 +4,7 @@
 
 #include "payments/payment_texts.h"
 #include "store/sql/csv_format.h"
+#include "store/table_schema.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +15,7 @@ namespace texts = payment_texts;
 using Field = PaymentProblem::Field;
 using test::dayOf;
 
-const QString kRateColumns =
-    QStringLiteral("IDCON, IDRATA, NRRATA, DATARATA, DATAPEN, ULTIMA, RATAINI, RATACALC, ACHITAT, PENALREST");
+const QString kRateColumns = permanentTable(u"Rate").columnList();
 
 struct SpreadCase {
     const char* name;
@@ -97,7 +97,7 @@ TEST_P(DialogChecks, RefuseWithTheirMessageAndStoreNothing)
     test::PaymentFixture f;
     const QString before = f.allRows();
 
-    const PaymentInput input{QString::fromLatin1(c.kind), 7, c.amount, test::day("15.04.2014")};
+    const PaymentInput input{QString::fromLatin1(c.kind), QStringLiteral("7"), c.amount, test::day("15.04.2014")};
     const std::optional<PaymentProblem> checked = CheckPaymentInput(input, 5367);
     int receipts = 0;
     const PaymentOutcome outcome = RecordPayment(f.app(), f.idcon, input, [&](qint64) { ++receipts; });
@@ -153,7 +153,7 @@ TEST(RecordPayment, ChecksAgainWhatAnotherWorkstationPaidMeanwhile)
     ASSERT_EQ(shown, 5367);
     ASSERT_FALSE(f.pay(5000, "15.04.2014").problem);  // the other workstation's payment
 
-    const PaymentInput typed{texts::kDocumentKinds.front(), 2, 1000, test::day("15.04.2014")};
+    const PaymentInput typed{texts::kDocumentKinds.front(), QStringLiteral("2"), 1000, test::day("15.04.2014")};
     ASSERT_FALSE(CheckPaymentInput(typed, shown));
     const std::optional<PaymentProblem> problem = RecordPayment(f.app(), f.idcon, typed).problem;
     ASSERT_TRUE(problem);
@@ -169,7 +169,7 @@ TEST(RecordPayment, StoresTheDocumentLogsItAndHandsItToTheReceiptOnceLanded)
 
     qint64 printed = 0;
     const PaymentOutcome outcome =
-        RecordPayment(f.app(), f.idcon, {"Ordin de plata", 57, 1500, test::day("15.04.2014")}, [&](qint64 idchit) {
+        RecordPayment(f.app(), f.idcon, {"Ordin de plata", "57", 1500, test::day("15.04.2014")}, [&](qint64 idchit) {
             EXPECT_FALSE(f.db().inTransaction());
             printed = idchit;
         });
@@ -186,6 +186,27 @@ TEST(RecordPayment, StoresTheDocumentLogsItAndHandsItToTheReceiptOnceLanded)
     EXPECT_EQ(ids.PeekId("NRCHIT"), "58");
     ASSERT_FALSE(f.undoLast());
     EXPECT_EQ(ids.PeekId("NRCHIT"), "58");
+}
+
+TEST(RecordPayment, TheLogKeepsTheDocumentNumberAsTypedWhileTheTableKeepsItsValue)
+{
+    struct Case {
+        const char* typed;
+        const char* logged;
+        qint64 stored;
+        const char* proposedNext;
+    };
+    for (const Case& c : {Case{"0057", "nr.0057/", 57, "58"}, Case{"057", "nr.057/", 57, "58"},
+                          Case{"", "nr./", 0, "1"}}) {
+        test::PaymentFixture f;
+        ASSERT_FALSE(RecordPayment(f.app(), f.idcon, {"Chitanta", c.typed, 500, test::day("15.04.2014")}).problem)
+            << c.typed;
+        const QString logged = f.logActions().back();
+        EXPECT_TRUE(logged.contains(QString::fromLatin1(c.logged))) << logged.toStdString();
+        const QVariantList stored = f.db().select("SELECT MIN(NRCHIT), MAX(NRCHIT) FROM Chitante").rows.front();
+        EXPECT_EQ(stored, (QVariantList{c.stored, c.stored})) << c.typed;
+        EXPECT_EQ(f.app().ids().PeekId("NRCHIT"), c.proposedNext) << c.typed;
+    }
 }
 
 }  // namespace

@@ -55,7 +55,7 @@ const ChangeCase kChangeCases[] = {
          ContractInput input = test::sampleInput();
          input.nume = QStringLiteral("ALT TITULAR");
          input.rata = QStringLiteral("5000");
-         const ContractCheck check = ValidateContract(f.db(), input, QString::number(f.idcon));
+         const ContractCheck check = ValidateContract(f.db(), input, f.idcon);
          ASSERT_TRUE(check.accepted());
          ScriptedInteraction ui({MessageResult::Yes});
          ASSERT_TRUE(ModifyContract(f.app(), f.idcon, check.input, ui, f.counter));
@@ -157,7 +157,7 @@ TEST(UndoPayment, LeavesOtherContractsAloneEvenWhenTheyShareThePaymentNumber)
     ASSERT_FALSE(f.pay(500, "15.04.2014").problem);
     // A folder put together from two others can repeat an IDCHIT.
     f.app().ids().SetId("IDCHIT", "1");
-    ASSERT_EQ(RecordPayment(f.app(), second, {test::kKind, 9, 700, test::day("15.04.2014")}).idchit, 1);
+    ASSERT_EQ(RecordPayment(f.app(), second, {test::kKind, QStringLiteral("9"), 700, test::day("15.04.2014")}).idchit, 1);
     const auto rowsOf = [&](qint64 idcon) {
         QString rows;
         for (const char* table : {"Rate", "Chitante", "UndoRate"})

@@ -164,7 +164,7 @@ private:
         in.jud = "IASI";
         in.suprafT = "250";
         in.rata = "1000";
-        const ContractCheck check = ValidateContract(app_->db(), in, "-1");
+        const ContractCheck check = ValidateContract(app_->db(), in, kNewContract);
         if (!check.accepted())
             qFatal("%s", qPrintable(check.message));
         idcon_ = AddContract(*app_, check.input, ui_->counter());
@@ -172,7 +172,7 @@ private:
 
     void pay(const char* date, qint64 nr, qint64 amount, const QString& kind = "Chitanta")
     {
-        const PaymentOutcome outcome = RecordPayment(*app_, idcon_, {kind, nr, amount, day(date)});
+        const PaymentOutcome outcome = RecordPayment(*app_, idcon_, {kind, QString::number(nr), amount, day(date)});
         if (outcome.problem)
             qFatal("%s", qPrintable(outcome.problem->text));
     }

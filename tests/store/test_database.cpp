@@ -2,7 +2,9 @@
 // transactions that land whole or not at all, a writer killed half-way, and two writers at once.
 #include "store/sql/csv_format.h"
 #include "store/sql/database.h"
+#include "store/sql/row_reader.h"
 #include "store/sql/transaction.h"
+#include "store/table_schema.h"
 #include "store/dbf/dbf_table.h"
 #include "store/store_error.h"
 #include "store_fixture.h"
@@ -321,6 +323,69 @@ TEST(Database, PackRemovesDeletedRowsForGood)
     f.db().pack(QStringLiteral("Rate"));
     EXPECT_EQ(DbfTable::load(f.file("Rate.dbf")).rowCount(), 2u);
     EXPECT_EQ(csv(f.db(), QStringLiteral("SELECT IDRATA FROM Rate")), QStringLiteral("IDRATA\n4\n5\n"));
+}
+
+TEST(Database, RowsAreReadByColumnNameInWhateverOrderTheyAreSelected)
+{
+    StoreFixture f;
+    struct Installment {
+        qint64 idrata = 0;
+        double ratacalc = 0;
+        QString nume;
+    };
+    for (const char* sql : {"SELECT R.IDRATA, R.RATACALC, C.NUME FROM Rate R JOIN Contract C ON C.IDCON = R.IDCON "
+                            "WHERE R.IDRATA = 4",
+                            "SELECT C.NUME, R.RATACALC AS ratacalc, R.IDRATA FROM Rate R JOIN Contract C "
+                            "ON C.IDCON = R.IDCON WHERE R.IDRATA = 4"}) {
+        const QueryResult rows = f.db().select(QString::fromLatin1(sql));
+        const RowReader<Installment> reader(rows, {{u"IDRATA", &Installment::idrata},
+                                                   {u"RATACALC", &Installment::ratacalc},
+                                                   {u"NUME", &Installment::nume}});
+        const Installment read = reader.read(rows.rows.front());
+        EXPECT_EQ(read.idrata, 4) << sql;
+        EXPECT_EQ(read.ratacalc, 500) << sql;
+        EXPECT_EQ(read.nume, QStringLiteral("Ana Ţurcanu")) << sql;
+    }
+    const QueryResult narrow = f.db().select(QStringLiteral("SELECT IDRATA FROM Rate"));
+    EXPECT_THROW(RowReader<Installment>(narrow, {{u"NUME", &Installment::nume}}), StoreError);
+
+    // Rows written by column name land in the table's own order; a column the table lacks is refused.
+    const TableDef& rate = permanentTable(u"Rate");
+    RowValues row(rate);
+    row.set(u"idrata", 99).set(u"IDCON", 7).set(u"RATACALC", 10);
+    f.db().execute(rate.insertStatement(), row.values());
+    EXPECT_EQ(csv(f.db(), QStringLiteral("SELECT IDCON, RATACALC, ACHITAT FROM Rate WHERE IDRATA = 99")),
+              QStringLiteral("IDCON,RATACALC,ACHITAT\n7,10,\n"));
+    EXPECT_THROW(row.set(u"NUME", QStringLiteral("x")), StoreError);
+}
+
+// Every way a statement writes a file dates its header (year - 1900, month, day) by the program's clock.
+TEST(Database, TableFilesAreDatedByTheProgramsClock)
+{
+    StoreFixture f;
+    Database& db = f.db();
+    qputenv("VELMAR_TODAY", "15.03.2031");
+    const auto headerDate = [&f](const char* file) {
+        QFile dbf(f.file(QString::fromLatin1(file)));
+        EXPECT_TRUE(dbf.open(QIODevice::ReadOnly)) << file;
+        const QByteArray head = dbf.read(4);
+        return QDate(1900 + quint8(head[1]), quint8(head[2]), quint8(head[3]));
+    };
+    struct Case {
+        const char* statement;
+        const char* file;
+    };
+    for (const Case& c : {Case{"CREATE TABLE Lucru (NUME CHAR(20))", "Lucru.dbf"},
+                          Case{"UPDATE Contract SET NUME = 'X' WHERE IDCON = 1", "Contract.dbf"},
+                          Case{"ALTER TABLE Chitante ADD NOUA DECIMAL(6,0)", "Chitante.dbf"},
+                          Case{"DELETE FROM Rate WHERE IDCON = 1", "Rate.dbf"}}) {
+        db.execute(QString::fromLatin1(c.statement));
+        EXPECT_EQ(headerDate(c.file), QDate(2031, 3, 15)) << c.statement;
+    }
+    qputenv("VELMAR_TODAY", "16.03.2031");
+    db.pack(QStringLiteral("Rate"));
+    EXPECT_EQ(headerDate("Rate.dbf"), QDate(2031, 3, 16)) << "packed";
+    qunsetenv("VELMAR_TODAY");
 }
 
 }  // namespace

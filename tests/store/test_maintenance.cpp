@@ -142,7 +142,7 @@ void makeOldFolder(const QString& folder)
     DbfTable penalties = create("PENALIST.DBF", permanentTable(u"PenalIst").fields);
     const size_t p = penalties.appendRow();
     penalties.set(p, 0, std::int64_t(1));
-    penalties.set(p, 1, penaltyRateSeeds().front().day);
+    penalties.set(p, 1, std::int64_t(penaltyRateSeeds().front().day));
     penalties.set(p, 2, 0.5);  // the user changed the seed's rate: it stays
     penalties.save(QDate(2010, 1, 1));
 
@@ -177,6 +177,38 @@ TEST_F(LocalFolder, AnOldFolderIsUpgradedWithoutLosingAContractOrAUserRow)
     EXPECT_FALSE(again.upgrade.stopPenAdded);
     EXPECT_EQ(again.upgrade.rateRowsAdded, 0);
     EXPECT_EQ(again.upgrade.stopPenFilled, 0);
+}
+
+TEST_F(LocalFolder, RatesTheUpgradeAddsReindexEveryContract)
+{
+    makeOldFolder(data());
+    {
+        Database old(data());
+        std::vector<QVariantList> installments;
+        for (int year : {2020, 2021, 2022})
+            installments.push_back({year - 2019, qint64(dayNumber(QDate(year, 6, 1)))});
+        old.executeBatch("INSERT INTO Rate (IDCON, IDRATA, DATARATA, RATAINI, RATACALC) VALUES (1, ?, ?, 1000, 1000)",
+                         installments);
+    }
+    auto app = AppContext::openLocal();
+    RunLocalMaintenance(*app, [] {});
+    // The 2021 rate (2.6) lies between the first two due dates; the 2020 one before them all.
+    EXPECT_EQ(csv(app->db(), "SELECT RATACALC FROM Rate ORDER BY DATARATA"), "RATACALC\n1000\n1026\n1026\n");
+}
+
+TEST_F(LocalFolder, ASeedInflationRateIsAddedOnlyForAYearTheTableHoldsNoRateOf)
+{
+    makeOldFolder(data());
+    {
+        Database old(data());
+        old.execute("DELETE FROM Inflatie WHERE IDINF = 40");  // 31 seed rows are left
+        old.execute("INSERT INTO Inflatie (IDINF, DATASTAB, VALOARE) VALUES (41, ?, 3.9)",
+                    {qint64(dayNumber(QDate(2020, 2, 1)))});  // 2020's rate, keyed in February
+    }
+    auto app = AppContext::openLocal();
+    EXPECT_EQ(RunLocalMaintenance(*app, [] {}).upgrade.rateRowsAdded, 1 + 8);
+    EXPECT_EQ(csv(app->db(), "SELECT VALOARE FROM Inflatie WHERE DATASTAB >= 43831 ORDER BY DATASTAB"),
+              "VALOARE\n3.9\n2.6\n");  // from 01.01.2020: the office's 2020 rate and the 2021 seed
 }
 
 TEST_F(LocalFolder, CompactionRunsOncePerWeekStartingOnSaturdays)

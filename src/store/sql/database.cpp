@@ -1,6 +1,7 @@
 // Database: SQLite over the folder's table files, with locking, refreshing and journaled commits.
 #include "store/sql/database.h"
 
+#include "store/clock.h"
 #include "store/file_lookup.h"
 #include "store/file_change.h"
 #include "store/sql/ddl_statement.h"
@@ -59,6 +60,15 @@ int bind(sqlite3_stmt* stmt, int index, const QVariant& value)
 }
 
 }  // namespace
+
+int QueryResult::column(QStringView name) const
+{
+    for (qsizetype i = 0; i < columns.size(); ++i)
+        if (name.compare(columns[i], Qt::CaseInsensitive) == 0)
+            return int(i);
+    throw StoreError(
+        QStringLiteral("Selectia nu are coloana %1 (are %2)").arg(name, columns.join(QStringLiteral(", "))));
+}
 
 Database::Database(const QString& dataFolder)
     : folder_(QFileInfo(dataFolder).absoluteFilePath()), lock_(DataFolderLock::forFolder(dataFolder))
@@ -281,10 +291,10 @@ void Database::commitTransaction()
     }
     std::vector<FileChange> changes;
     std::vector<DbfTable*> changed;
-    const QDate today = QDate::currentDate();
+    const QDate stamped = today();
     for (auto& [name, table] : tables_) {
         if (table->isLoaded() && table->table().hasChanges()) {
-            changes.push_back(table->table().pendingChange(today));
+            changes.push_back(table->table().pendingChange(stamped));
             changed.push_back(&table->table());
         }
     }
@@ -343,7 +353,7 @@ void Database::createTable(const QString& name, const std::vector<DbfField>& fie
     if (hasTable(name) || !findFileAnyCase(folder_, name + QStringLiteral(".dbf")).isEmpty())
         throw StoreError(QStringLiteral("Tabela %1 exista deja in %2").arg(name, folder_));
     const QString path = pathAnyCase(folder_, name + QStringLiteral(".dbf"));
-    commitFiles({DbfTable::create(path, fields, kWindows1250Driver).pendingChange(QDate::currentDate())});
+    commitFiles({DbfTable::create(path, fields, kWindows1250Driver).pendingChange(today())});
     registerTable(name, path, {});
 }
 
@@ -356,7 +366,7 @@ void Database::addColumn(const QString& table, const DbfField& field)
     TableCache& target = cache(table);
     if (target.table().hasColumn(field.name))
         throw StoreError(QStringLiteral("Coloana %1 exista deja in tabela %2").arg(field.name, table));
-    commitFiles({target.table().addColumnChange(field, QDate::currentDate())});
+    commitFiles({target.table().addColumnChange(field, today())});
     target.invalidate();
     target.columnsChangedOnDisk();
     undeclare(target.sqlName());
@@ -389,7 +399,7 @@ void Database::pack(const QString& table)
     TableCache& target = cache(table);
     if (target.table().liveRowCount() == target.table().rowCount())
         return;  // nothing to remove: leave the file alone
-    commitFiles({target.table().packChange(QDate::currentDate())});
+    commitFiles({target.table().packChange(today())});
     target.invalidate();
 }
 

@@ -28,6 +28,10 @@ struct DdlStatement;
 struct QueryResult {
     QStringList columns;
     std::vector<QVariantList> rows;  // qint64, double, QString or a null QVariant
+
+    // Where a column of the select list sits in every row, without regard to case; throws StoreError when
+    // the selection has no such column. Look it up once per selection, not once per row.
+    int column(QStringView name) const;
 };
 
 class Database final : private VtabHost {
