@@ -40,10 +40,10 @@ public:
 
     void apply(ContractInput& in) const
     {
-        number("nrcon", kNrConBox, in.nrCon);
-        number("nrrate", kNrRateBox, in.nrRate);
-        number("supraft", kSuprafTBox, in.suprafT);
-        number("rata", kRataBox, in.rata);
+        number("nrcon", nrConBox(), in.nrCon);
+        number("nrrate", nrRateBox(), in.nrRate);
+        number("supraft", suprafTBox(), in.suprafT);
+        number("rata", rataBox(), in.rata);
         date("datacon", in.dataCon);
         date("datarata1", in.dataRata1);
         date("datapen1", in.dataPen1);
@@ -68,12 +68,12 @@ public:
     }
 
 private:
-    void number(const char* name, NumericBox box, QString& field) const
+    void number(const char* name, NumericLimits box, QString& field) const
     {
         if (!o_.has(name))
             return;
         const QString typed = o_.value(name);
-        if (!fitsNumericBox(typed, box))
+        if (!fitsNumericLimits(typed, box))
             throw StoreError(texts::outsideNumericBox(QStringLiteral("--") + name, typed, box.integerDigits, box.decimals));
         field = typed;
     }

@@ -43,10 +43,10 @@ ContractArgs contractArgs(const QStringList& args, const QStringList& valued, co
 QDate calculationDate(const Options& o) { return o.has("date") ? dateArgument(o.value("date")) : today(); }
 
 // The option's text as the dialog's box would take it.
-QString boxText(const Options& o, const char* name, NumericBox box, const QString& fallback)
+QString boxText(const Options& o, const char* name, NumericLimits box, const QString& fallback)
 {
     const QString typed = o.value(name, fallback);
-    if (!fitsNumericBox(typed, box))
+    if (!fitsNumericLimits(typed, box))
         throw StoreError(contract_texts::outsideNumericBox(QStringLiteral("--") + name, typed, box.integerDigits, 0));
     return typed;
 }
@@ -88,8 +88,8 @@ int payCommand(const QStringList& args, QTextStream& out)
     if (!o.has("amount"))
         throw StoreError(QStringLiteral("Folosire: %1").arg(usage));
     const PaymentInput input{o.value("doc", payment_texts::kDocumentKinds.front()),
-                             boxText(o, "nr", kNrChitBox, c.app->ids().PeekId(QStringLiteral("NRCHIT"))),
-                             boxText(o, "amount", kTotalBox, {}).toLongLong(), calculationDate(o)};
+                             boxText(o, "nr", nrChitBox(), c.app->ids().PeekId(QStringLiteral("NRCHIT"))),
+                             boxText(o, "amount", totalBox(), {}).toLongLong(), calculationDate(o)};
     const PaymentOutcome outcome = RecordPayment(*c.app, c.contract.idcon, input);
     if (outcome.problem)
         refuse(*outcome.problem);

@@ -55,13 +55,8 @@ ContractDialog::ContractDialog(AppContext& app, Interaction& ui, QWidget* parent
     ui_->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     keepEnterOn(ui_->StopPenC);  // Enter on the check box must not store
-    // Each box takes what its Contract column holds. RATA holds whole lei, but the value has always been typed
-    // with up to four decimals: the store rounds it.
-    NumericLimits rata = numericLimitsOf(u"Contract", u"RATA");
-    rata.decimals = kRataBox.decimals;
-    for (auto [box, limits] : {std::pair{ui_->NrCon, numericLimitsOf(u"Contract", u"NRCON")},
-                               {ui_->NrRate, numericLimitsOf(u"Contract", u"NRRATE")},
-                               {ui_->SuprafT, numericLimitsOf(u"Contract", u"SUPRAFT")}, {ui_->Rata, rata}})
+    for (auto [box, limits] : {std::pair{ui_->NrCon, nrConBox()}, {ui_->NrRate, nrRateBox()},
+                               {ui_->SuprafT, suprafTBox()}, {ui_->Rata, rataBox()}})
         limitNumericBox(box, limits);
     for (auto [box, limits] : {std::pair{ui_->Nume, kNumeBox}, {ui_->CNP, kCnpBox}, {ui_->ROL, kRolBox},
                                {ui_->Adresa, kAdresaBox}, {ui_->Loc, kLocBox}, {ui_->Obs, kObsBox}})
@@ -141,6 +136,11 @@ bool ContractDialog::Execute(EditedContract edited)
     ui_->HeaderL->setText(heading);
     if (adding)
         fill(NewContractInput(app_.settings(), today()));
+    return ExecuteAgain();
+}
+
+bool ContractDialog::ExecuteAgain()
+{
     ui_->NrCon->setFocus();
     ui_->NrCon->selectAll();
     return exec() == QDialog::Accepted;

@@ -30,6 +30,9 @@ public:
     // kNewContract: a new contract, every field at its start value. An IDCON: the contract as fill() left
     // it. Shows the dialog modally; true once "&Memoreaza" has accepted the values.
     bool Execute(EditedContract edited);
+    // Shows the dialog again on the same contract with every value the clerk last typed: the store refused
+    // them after the dialog closed (a number another workstation took meanwhile, a storage error).
+    bool ExecuteAgain();
 
     // The values as the checks accepted them (normalised numbers, cleaned texts).
     const ContractInput& input() const { return accepted_; }

@@ -2,21 +2,17 @@
 // the command-line tool, which has no boxes, refuses what they would not take.
 #pragma once
 
-#include <QString>
+#include "store/numeric_limits.h"
 
 namespace velmar {
 
-struct NumericBox {
-    int integerDigits;
-    int decimals;
-};
-inline constexpr NumericBox kNrConBox{12, 0};
-inline constexpr NumericBox kNrRateBox{12, 0};
-inline constexpr NumericBox kSuprafTBox{10, 4};
-inline constexpr NumericBox kRataBox{10, 4};
-
-// Digits within the box's limits, with a "." and decimals when it has any ("", "." and ".5" included).
-bool fitsNumericBox(const QString& text, NumericBox box);
+// Each number box takes what its Contract column holds, so that nothing typed is lost to the store.
+NumericLimits nrConBox();
+NumericLimits nrRateBox();
+NumericLimits suprafTBox();
+// RATA holds whole lei, but the installment has always been typed with up to four decimals: the store rounds
+// it, and the checks refuse a value that rounds past the column.
+NumericLimits rataBox();
 
 struct TextBox {
     int maxLength;

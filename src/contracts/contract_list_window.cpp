@@ -229,12 +229,17 @@ bool ContractListWindow::executeDialog(EditedContract edited)
     return dialog_.Execute(edited);
 }
 
+// A contract the store refuses after the dialog closed brings the dialog back with what the clerk typed.
 void ContractListWindow::addContract()
 {
-    if (!executeDialog(kNewContract))
-        return;
-    runCommand(interaction_, window_texts::kAddCaption,
-               [this] { reloadRefilled(AddContract(app_, dialog_.input(), interaction_.counter())); });
+    for (bool open = executeDialog(kNewContract); open; open = dialog_.ExecuteAgain()) {
+        qint64 added = 0;
+        if (runCommand(interaction_, window_texts::kAddCaption,
+                       [&] { added = AddContract(app_, dialog_.input(), interaction_.counter()); })) {
+            runCommand(interaction_, window_texts::kAddCaption, [&] { reloadRefilled(added); });
+            return;
+        }
+    }
 }
 
 void ContractListWindow::modifyContract()
@@ -246,12 +251,16 @@ void ContractListWindow::modifyContract()
     const ContractRow& current = model_->row(std::max(currentRow(), 0));
     const qint64 idcon = current.idcon;
     dialog_.fill(ContractInputOf(current));
-    if (!executeDialog(idcon))
-        return;
-    runCommand(interaction_, texts::kModifyCaption, [&] {
-        if (ModifyContract(app_, idcon, dialog_.input(), interaction_, interaction_.counter()))
-            reloadRefilled(idcon);
-    });
+    for (bool open = executeDialog(idcon); open; open = dialog_.ExecuteAgain()) {
+        bool modified = false;
+        if (runCommand(interaction_, texts::kModifyCaption, [&] {
+                modified = ModifyContract(app_, idcon, dialog_.input(), interaction_, interaction_.counter());
+            })) {
+            if (modified)
+                runCommand(interaction_, texts::kModifyCaption, [&] { reloadRefilled(idcon); });
+            return;
+        }
+    }
 }
 
 void ContractListWindow::deleteContract()

@@ -20,6 +20,8 @@ inline const QString kBadCode = QStringLiteral("CNP/Cod Fiscal incorect!");
 inline const QString kBadDates = QStringLiteral("Mai ganditi-va putin la datele astea...!");
 inline const QString kBadInstallment = QStringLiteral("Rata este incorecta!");
 inline const QString kDuplicateNumber = QStringLiteral("Mai exista un contract activ cu acelasi numar!");
+// A value the register's column cannot hold (an installment that rounds to 11 digits).
+inline const QString kValueTooLarge = QStringLiteral("Valoare prea mare!");
 
 // Modification.
 inline const QString kModifyCaption = QStringLiteral("Modificare Contract");

@@ -4,7 +4,9 @@
 #include "contracts/contract_texts.h"
 #include "store/dates.h"
 #include "store/settings_number.h"
+#include "store/numeric_limits.h"
 #include "store/sql/database.h"
+#include "store/table_schema.h"
 #include "store/text_helpers.h"
 
 #include <algorithm>
@@ -113,6 +115,17 @@ ContractCheck ValidateContract(Database& db, const ContractInput& typed, EditedC
         return refuse(texts::kBadDates, QStringLiteral("DataPen1"));
     if (NumericValue(in.rata) < 1)
         return refuse(texts::kBadInstallment, QStringLiteral("Rata"));
+    // The boxes hold typing to their columns, but a value with decimals may still round past a whole-number
+    // column: refused here, at its box, rather than by the store after the dialog closed.
+    const struct {
+        const QString& text;
+        const char* column;
+        const char* control;
+    } stored[] = {{in.nrCon, "NRCON", "NrCon"}, {in.nrRate, "NRRATE", "NrRate"}, {in.suprafT, "SUPRAFT", "SuprafT"},
+                  {in.rata, "RATA", "Rata"}};
+    for (const auto& value : stored)
+        if (!fitsColumn(NumericValue(value.text), permanentTable(u"Contract").field(QString::fromLatin1(value.column))))
+            return refuse(texts::kValueTooLarge, QString::fromLatin1(value.control));
     if (IsDuplicateNumber(db, in, edited))
         return refuse(texts::kDuplicateNumber, QStringLiteral("NrCon"));
     return check;

@@ -33,7 +33,8 @@ QString NormaliseNumber(const QString& text);
 struct ContractCheck {
     ContractInput input;  // normalised and cleaned as far as the checks got, as the dialog then shows it
     QString message;      // empty when every check passed
-    QString control;      // the box the message points at: NrCon, DataCon, NrRate, Nume, CNP, DataPen1 or Rata
+    QString control;      // the box the message points at: NrCon, DataCon, NrRate, Nume, CNP, DataPen1,
+                          // SuprafT or Rata
 
     bool accepted() const { return message.isEmpty(); }
 };

@@ -18,8 +18,8 @@ PaymentDialog::PaymentDialog(AppContext& app, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     ui_->DocJus->addItems(payment_texts::kDocumentKinds);
     // Each part of the amount lands in a SUMA or PENAL column: the box takes no more than one of them holds.
-    limitNumericBox(ui_->NrChit, numericLimitsOf(u"Chitante", u"NRCHIT"));
-    limitNumericBox(ui_->Total, numericLimitsOf(u"Chitante", u"SUMA"));
+    limitNumericBox(ui_->NrChit, nrChitBox());
+    limitNumericBox(ui_->Total, totalBox());
     connect(ui_->MemoreazaBut, &QPushButton::clicked, this, &PaymentDialog::Memoreaza);
     connect(ui_->RenuntBut, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -113,6 +113,9 @@ std::optional<PaymentProblem> undoRefusal(Database& db, qint64 idcon, const std:
 
 }  // namespace
 
+NumericLimits nrChitBox() { return numericLimitsOf(u"Chitante", u"NRCHIT"); }
+NumericLimits totalBox() { return numericLimitsOf(u"Chitante", u"SUMA"); }
+
 std::optional<PaymentProblem> CheckCollectable(qint64 maximum)
 {
     // Overpaid contracts (a negative total) have nothing to collect either: any amount would be refused.

@@ -2,7 +2,7 @@
 // transaction: snapshot, installment changes, payment rows and log entry land together or not at all.
 #pragma once
 
-#include "contracts/contract_fields.h"
+#include "store/numeric_limits.h"
 
 #include <QDate>
 #include <QString>
@@ -25,9 +25,10 @@ struct PaymentProblem {
     QString caption;  // Field::None only
 };
 
-// What the payment dialog's number boxes take: "Numarul" 12 digits, "Suma incasata" 10.
-inline constexpr NumericBox kNrChitBox{12, 0};
-inline constexpr NumericBox kTotalBox{10, 0};
+// What the payment dialog's number boxes take: "Numarul" what NRCHIT holds; "Suma incasata" what SUMA holds,
+// since each part of the amount lands in SUMA or PENAL.
+NumericLimits nrChitBox();
+NumericLimits totalBox();
 
 // The payment dialog's values once its boxes took them (an emptied number box holds 0).
 struct PaymentInput {

@@ -7,12 +7,14 @@
 
 namespace velmar {
 
-void runCommand(Interaction& ui, const QString& caption, const std::function<void()>& run)
+bool runCommand(Interaction& ui, const QString& caption, const std::function<void()>& run)
 {
     try {
         run();
+        return true;
     } catch (const std::exception& e) {
         ui.Mesaj(caption, QString::fromStdString(e.what()), MessageButton::Ok, MessageKind::Error);
+        return false;
     }
 }
 

@@ -1,5 +1,5 @@
 // Runs a window's command and shows what stopped it (a StoreError, a file that would not open...) in the
-// general error box under the command's caption.
+// general error box under the command's caption. True when the command ran to its end.
 #pragma once
 
 #include <QString>
@@ -9,6 +9,6 @@ namespace velmar {
 
 class Interaction;
 
-void runCommand(Interaction& ui, const QString& caption, const std::function<void()>& run);
+bool runCommand(Interaction& ui, const QString& caption, const std::function<void()>& run);
 
 }  // namespace velmar

@@ -106,6 +106,9 @@ TEST_F(CliContract, RefusalsCarryTheProgramsMessage)
         {kSample, texts::kDuplicateNumber},
         {with(kSample, {"--nrcon", "1.5"}), texts::outsideNumericBox("--nrcon", "1.5", 12, 0)},
         {with(kSample, {"--rata", "1,5"}), texts::outsideNumericBox("--rata", "1,5", 10, 4)},
+        {with(kSample, {"--supraft", "150000"}), texts::outsideNumericBox("--supraft", "150000", 5, 4)},
+        {with(kSample, {"--nrrate", "1234567"}), texts::outsideNumericBox("--nrrate", "1234567", 6, 0)},
+        {with(kSample, {"--rata", "9999999999.6"}), texts::kValueTooLarge},
         {with(kSample, {"--rol", "1234567890"}), texts::textTooLong("--rol", 9)},
         {with(kSample, {"--jud", "Atlantida"}), texts::unknownCounty("Atlantida")},
     };

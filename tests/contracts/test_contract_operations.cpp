@@ -74,9 +74,9 @@ TEST_F(Operations, AddStoresTheContractItsIndexedScheduleAndTheLogEntry)
 
 TEST_F(Operations, AddThatFailsHalfWayLeavesNothing)
 {
-    ContractInput input = test::sampleInput();
-    input.suprafT = "1234567";  // the box takes it, SUPRAFT (10 wide, 4 decimals) does not
-    EXPECT_THROW(f.add(input), StoreError);
+    ContractInput input = ValidateContract(f.db(), test::sampleInput(), kNewContract).input;
+    input.suprafT = "1234567";  // past the checks (a caller that skipped them): SUPRAFT (10 wide, 4 decimals) refuses
+    EXPECT_THROW(AddContract(f.app(), input, f.counter), StoreError);
     EXPECT_TRUE(f.logActions().isEmpty());
     EXPECT_EQ(f.db().rowCount("Contract"), 0);
     EXPECT_EQ(f.db().rowCount("Rate"), 0);

@@ -241,6 +241,8 @@ private slots:
             << "Mai ganditi-va putin la datele astea...!" << "DataPen1";
         QTest::newRow("penalties from the contract's day")
             << QStringList{"DataPen1=15.03.2024"} << "Data contractu;ui este incorect!" << "DataCon";
+        QTest::newRow("an installment that rounds past its column")
+            << QStringList{"Rata=9999999999.6"} << "Valoare prea mare!" << "Rata";
     }
 
     void theDialogRefusesWithABalloonAtTheFieldAndStaysOpen()
@@ -470,6 +472,39 @@ private slots:
             button(&list, "AdaugaBut")->click();
             QCOMPARE(totalC(&list), QString("4"));
         });
+    }
+
+    // Another workstation stores the same number between the dialog's checks and the list's storing: the
+    // clerk reads why, and the dialog comes back with everything typed.
+    void aContractRefusedAfterTheDialogClosedComesBackAsTyped()
+    {
+        ContractDialog dialog(*app_, *ui_);
+        ContractListWindow list(*app_, *ui_, dialog);
+        QStringList reopenedWith;
+        whileOpen(list, [&] {
+            answerDialog([&](ContractDialog* d) {
+                for (auto [field, value] : {std::pair{"NrCon", "15"}, {"NrRate", "3"}, {"Nume", "moldovan vasile"},
+                                            {"ROL", "4410"}, {"SuprafT", "12.5"}, {"Rata", "640"}})
+                    setField(d, field, value);
+                d->findChild<QPushButton*>("MemoreazaBut")->click();
+                ContractInput meanwhile = NewContractInput(app_->settings(), day("15.03.2024"));
+                meanwhile.nrCon = QStringLiteral("15");
+                meanwhile.nrRate = QStringLiteral("2");
+                meanwhile.nume = QStringLiteral("ALT TITULAR");
+                meanwhile.rata = QStringLiteral("100");
+                store(meanwhile);
+                whenShown(*d, [&reopenedWith, d] {
+                    for (const char* box : {"NrCon", "NrRate", "Nume", "ROL", "SuprafT", "Rata"})
+                        reopenedWith << text(d, box);
+                    d->reject();
+                });
+            });
+            button(&list, "AdaugaBut")->click();
+        });
+        QCOMPARE(app_->db().rowCount("Contract"), 1);
+        QCOMPARE(reopenedWith, (QStringList{"15", "3", "MOLDOVAN VASILE", "4410", "12.5", "640"}));
+        QVERIFY(!ui_->shown().empty());
+        QCOMPARE(ui_->shown().back().text, QString("Mai exista un contract activ cu acelasi numar!"));
     }
 
     void modifyingFillsTheDialogFromTheCurrentRowAndKeepsItCurrent()

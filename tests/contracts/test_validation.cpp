@@ -103,6 +103,13 @@ TEST_F(Validation, EachCheckWithItsMessageAndBox)
         {"installment 0.5", [](ContractInput& in) { in.rata = "0.5"; }, texts::kBadInstallment, "Rata"},
         {"installment .99999 rounds to 1", [](ContractInput& in) { in.rata = ".99999"; }, {}, ""},
         {"installment 1", [](ContractInput& in) { in.rata = "1"; }, {}, ""},
+        // Values the boxes let through but their columns cannot hold once rounded as the store rounds.
+        {"installment rounding to 11 digits", [](ContractInput& in) { in.rata = "9999999999.5"; },
+         texts::kValueTooLarge, "Rata"},
+        {"installment of 10 digits", [](ContractInput& in) { in.rata = "9999999999.4999"; }, {}, ""},
+        {"surface of 6 digits", [](ContractInput& in) { in.suprafT = "150000"; }, texts::kValueTooLarge, "SuprafT"},
+        {"surface of 5 digits", [](ContractInput& in) { in.suprafT = "99999.9999"; }, {}, ""},
+        {"duration past N(6)", [](ContractInput& in) { in.nrRate = "1000000"; }, texts::kValueTooLarge, "NrRate"},
         // Several faults: the first check in order speaks.
         {"number and name", [](ContractInput& in) { in.nrCon = "0"; in.nume = "A"; }, texts::kBadNumber, "NrCon"},
         {"duration and contract date", [](ContractInput& in) { in.nrRate = "0"; in.dataPen1 = in.dataCon; },
