@@ -88,7 +88,7 @@ int payCommand(const QStringList& args, QTextStream& out)
     if (!o.has("amount"))
         throw StoreError(QStringLiteral("Folosire: %1").arg(usage));
     const PaymentInput input{o.value("doc", payment_texts::kDocumentKinds.front()),
-                             boxText(o, "nr", nrChitBox(), c.app->ids().PeekId(QStringLiteral("NRCHIT"))),
+                             boxText(o, "nr", nrChitBox(), QString::number(c.app->ids().PeekId(QStringLiteral("NRCHIT")))),
                              boxText(o, "amount", totalBox(), {}).toLongLong(), calculationDate(o)};
     const PaymentOutcome outcome = RecordPayment(*c.app, c.contract.idcon, input);
     if (outcome.problem)

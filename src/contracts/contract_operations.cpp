@@ -110,7 +110,7 @@ qint64 AddContract(AppContext& app, const ContractInput& input, ProgressCounter&
     Database& db = app.db();
     Transaction transaction(db);
     refuseDuplicate(db, input, kNewContract);
-    const qint64 idcon = app.ids().NextId(QStringLiteral("IDCON")).toLongLong();
+    const qint64 idcon = app.ids().NextId(QStringLiteral("IDCON"));
     WriteLog(db, app.ids(), app.userText(),
              texts::logText(texts::kAddedLog, input.nrCon, formatDate(input.dataCon), input.nume));
     insertContract(db, idcon, input);

@@ -24,7 +24,7 @@ void GenerateSchedule(Database& db, IdCounters& ids, qint64 idcon, const Contrac
         // Always from the first dates: stepping from the previous installment would let 29 February,
         // once clamped to the 28th, stay there in leap years.
         const qint64 penaltyFrom = dayNumber(AddMonths(input.dataPen1, 12 * k));
-        row.set(u"IDRATA", ids.NextId(QStringLiteral("IDRATA")).toLongLong())
+        row.set(u"IDRATA", ids.NextId(QStringLiteral("IDRATA")))
             .set(u"NRRATA", qint64(k + 1))
             .set(u"DATARATA", qint64(dayNumber(AddMonths(input.dataRata1, 12 * k))))
             .set(u"DATAPEN", penaltyFrom)

@@ -63,7 +63,7 @@ QString RateText(const QString& typed, bool negativeAllowed)
 qint64 AddPenaltyRate(Database& db, IdCounters& ids, const PenaltyRateEdit& edit)
 {
     const PenaltyRate rate = penaltyRate(edit);
-    const qint64 id = ids.NextId(QStringLiteral("IDP")).toLongLong();
+    const qint64 id = ids.NextId(QStringLiteral("IDP"));
     InsertPenaltyRow(db, id, rate);
     return id;
 }
@@ -94,7 +94,7 @@ void InflationRateEditor::editAndReindex(Edit&& edit)
 qint64 InflationRateEditor::add(const InflationRateEdit& edit)
 {
     const InflationRate rate = inflationRate(edit);
-    const qint64 id = ids_.NextId(QStringLiteral("IDINF")).toLongLong();
+    const qint64 id = ids_.NextId(QStringLiteral("IDINF"));
     editAndReindex([&] { InsertInflationRow(db_, id, rate); });
     return id;
 }

@@ -29,12 +29,12 @@ std::vector<InflationRate> buildInflationSeeds()
 
 void insertPenaltyRow(Database& db, IdCounters& ids, const PenaltyRate& row)
 {
-    InsertPenaltyRow(db, ids.NextId(QStringLiteral("IDP")).toLongLong(), row);
+    InsertPenaltyRow(db, ids.NextId(QStringLiteral("IDP")), row);
 }
 
 void insertInflationRow(Database& db, IdCounters& ids, const InflationRate& row)
 {
-    InsertInflationRow(db, ids.NextId(QStringLiteral("IDINF")).toLongLong(), row);
+    InsertInflationRow(db, ids.NextId(QStringLiteral("IDINF")), row);
 }
 
 // A penalty seed is the same row as one of the table's when it has its date; an inflation seed when it

@@ -33,7 +33,7 @@ bool PaymentDialog::Execute(QDate date, qint64 maximum)
     ui_->DataChit->setText(formatDate(date));
     ui_->SumaMax->setText(QString::number(maximum));
     ui_->DocJus->setCurrentIndex(0);
-    ui_->NrChit->setText(app_.ids().PeekId(QStringLiteral("NRCHIT")));
+    ui_->NrChit->setText(QString::number(app_.ids().PeekId(QStringLiteral("NRCHIT"))));
     ui_->Total->setText(QStringLiteral("0"));
     ui_->DocJus->setFocus();
     return exec() == QDialog::Accepted;

@@ -152,7 +152,7 @@ PaymentOutcome RecordPayment(AppContext& app, qint64 idcon, const PaymentInput& 
         if (auto problem = CheckPaymentInput(input, maximum))
             return {problem};
 
-        idchit = app.ids().NextId(QStringLiteral("IDCHIT")).toLongLong();
+        idchit = app.ids().NextId(QStringLiteral("IDCHIT"));
         db.execute(QStringLiteral("INSERT INTO UndoRate (IDCHIT, %1) SELECT ?, %1 FROM Rate WHERE IDCON = ?")
                        .arg(rateColumns()),
                    {idchit, idcon});
@@ -163,7 +163,7 @@ PaymentOutcome RecordPayment(AppContext& app, qint64 idcon, const PaymentInput& 
         transaction.commit();
     }
     // Moved only once the payment has landed: a payment that failed leaves its number to the next one.
-    app.ids().SetId(QStringLiteral("NRCHIT"), QString::number(input.documentNumber() + 1));
+    app.ids().SetId(QStringLiteral("NRCHIT"), input.documentNumber() + 1);
     if (printReceipt)
         printReceipt(idchit);
     return {std::nullopt, idchit};

@@ -22,7 +22,7 @@ QString logUserText()
 void WriteLog(Database& db, IdCounters& ids, const QString& userText, const QString& action)
 {
     db.execute(QStringLiteral("INSERT INTO Log (IDLOG, DATAL, ORA, ACTIUNE, UTILIZATOR) VALUES (?, ?, ?, ?, ?)"),
-               {ids.NextId(QStringLiteral("IDLOG")).toLongLong(), formatDate(today()),
+               {ids.NextId(QStringLiteral("IDLOG")), formatDate(today()),
                 timeOfDay().toString(QStringLiteral("HH:mm:ss")), action, userText});
 }
 

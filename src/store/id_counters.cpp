@@ -65,26 +65,26 @@ qint64 IdCounters::highestInTable(const QString& key)
     return result.rows.empty() ? 0 : result.rows.front().front().toLongLong();
 }
 
-QString IdCounters::NextId(const QString& key)
+qint64 IdCounters::NextId(const QString& key)
 {
     DataFolderLock::Guard guard(lock_, FileLock::Mode::Exclusive);
     qint64 value = current(key);
     if (usedInTable(key, value))
         value = highestInTable(key) + 1;
     settings_.WriteNumberSetting(kSection, key, double(value + 1));
-    return QString::number(value);
+    return value;
 }
 
-QString IdCounters::PeekId(const QString& key) const
+qint64 IdCounters::PeekId(const QString& key) const
 {
     DataFolderLock::Guard guard(lock_, FileLock::Mode::Shared);
-    return QString::number(current(key));
+    return current(key);
 }
 
-void IdCounters::SetId(const QString& key, const QString& value)
+void IdCounters::SetId(const QString& key, qint64 value)
 {
     DataFolderLock::Guard guard(lock_, FileLock::Mode::Exclusive);
-    settings_.WriteSetting(kSection, key, value);
+    settings_.WriteNumberSetting(kSection, key, double(value));
 }
 
 void IdCounters::EnsureAbove(const QString& key, qint64 used)

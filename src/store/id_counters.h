@@ -18,9 +18,9 @@ public:
 
     // The counter's value (1 when missing or below 1), raised past its table's highest identifier when
     // that value is already taken; stores it + 1.
-    QString NextId(const QString& key);
-    QString PeekId(const QString& key) const;  // what the counter holds; writes nothing
-    void SetId(const QString& key, const QString& value);
+    qint64 NextId(const QString& key);
+    qint64 PeekId(const QString& key) const;  // what the counter holds; writes nothing
+    void SetId(const QString& key, qint64 value);
     // Makes sure the counter will hand out nothing at or below `used` (identifiers already in a table).
     void EnsureAbove(const QString& key, qint64 used);
     // Raises every identifier counter that is at or below its table's highest identifier.

@@ -66,10 +66,10 @@ TEST_F(Schedule, LeapDayComesBackInLeapYears)
 
 TEST_F(Schedule, EachInstallmentDrawsItsOwnIdentifier)
 {
-    f.app().ids().SetId("IDRATA", "40");
+    f.app().ids().SetId("IDRATA", 40);
     const auto rows = generate("3", "15.03.2013", "15.04.2013");
     EXPECT_EQ((std::vector<qint64>{rows[0].idrata, rows[1].idrata, rows[2].idrata}), (std::vector<qint64>{40, 41, 42}));
-    EXPECT_EQ(f.app().ids().PeekId("IDRATA"), "43");
+    EXPECT_EQ(f.app().ids().PeekId("IDRATA"), 43);
 }
 
 }  // namespace

@@ -91,14 +91,14 @@ TEST(ContractStatus, ListsWhatIsImposedByTheDateAndAddsItUp)
 TEST(PaymentList, OneLinePerPaymentInOrderLeavingOutThoseWithoutADocumentKind)
 {
     test::PaymentFixture f;
-    f.app().ids().SetId("IDCHIT", "9");  // 9 before 10: the order is by number, not by text
+    f.app().ids().SetId("IDCHIT", 9);  // 9 before 10: the order is by number, not by text
     ASSERT_EQ(f.pay(1500, "15.04.2014", 57, "Ordin de plata").idchit, 9);  // installments 1 and 2
     // A payment of an old folder stored without a document kind: not listed, yet in ACHITAT.
     f.db().execute("INSERT INTO Chitante (IDCHIT, IDCON, IDRATA, DOCJUS, DATACHIT, NRCHIT, SUMA, PENAL) "
                    "VALUES (10, ?, 2, '', ?, 3, 200, 0)",
                    {f.idcon, dayOf("20.04.2014")});
     f.db().execute("UPDATE Rate SET ACHITAT = ACHITAT + 200 WHERE IDCON = ? AND NRRATA = 2", {f.idcon});
-    f.app().ids().SetId("IDCHIT", "11");
+    f.app().ids().SetId("IDCHIT", 11);
     ASSERT_EQ(f.pay(100, "20.04.2014", 58).idchit, 11);
 
     const std::vector<PaymentLine> lines = LoadPaymentList(f.db(), f.idcon);

@@ -280,7 +280,7 @@ private slots:
 
     void aPaymentTypedInTheDialogIsSpreadAndListed()
     {
-        app_->ids().SetId("NRCHIT", "57");
+        app_->ids().SetId("NRCHIT", 57);
         std::vector<std::pair<qint64, QString>> receipts;  // IDCHIT, the payment line current meanwhile
         details_->setReceiptPrinter([&](qint64 idchit) {
             const QModelIndex current = grid(details_.get(), "ChitGrid")->currentIndex();

@@ -30,7 +30,7 @@ int drawIds(const QString& folder, int count)
     Settings settings(folder, folder);
     IdCounters ids(settings, db);
     for (int i = 0; i < count; ++i)
-        std::cout << ids.NextId(QStringLiteral("IDCON")).toStdString() << '\n';
+        std::cout << ids.NextId(QStringLiteral("IDCON")) << '\n';
     return 0;
 }
 

@@ -19,23 +19,23 @@ TEST(IdCounters, StartAtOneAndAdvanceByOne)
     Settings settings(dir.path(), dir.path());
     IdCounters ids(settings, db);
 
-    EXPECT_EQ(ids.PeekId("NRCHIT"), "1");
+    EXPECT_EQ(ids.PeekId("NRCHIT"), 1);
     EXPECT_FALSE(QFile::exists(settings.settingsFile())) << "peeking writes nothing";
-    EXPECT_EQ(ids.NextId("IDCON"), "1");
+    EXPECT_EQ(ids.NextId("IDCON"), 1);
     EXPECT_EQ(settings.ReadSetting("INDEX", "IDCON"), "2");
-    EXPECT_EQ(ids.NextId("IDCON"), "2");
+    EXPECT_EQ(ids.NextId("IDCON"), 2);
 
     for (const char* stored : {"0", "-4", "abc", ""}) {
         settings.WriteSetting("INDEX", "IDRATA", stored);
-        EXPECT_EQ(ids.NextId("IDRATA"), "1") << stored;
+        EXPECT_EQ(ids.NextId("IDRATA"), 1) << stored;
         EXPECT_EQ(settings.ReadSetting("INDEX", "IDRATA"), "2") << stored;
     }
-    ids.SetId("NRCHIT", "58");
-    EXPECT_EQ(ids.PeekId("NRCHIT"), "58");
+    ids.SetId("NRCHIT", 58);
+    EXPECT_EQ(ids.PeekId("NRCHIT"), 58);
     ids.EnsureAbove("NRCHIT", 60);
-    EXPECT_EQ(ids.NextId("NRCHIT"), "61");
+    EXPECT_EQ(ids.NextId("NRCHIT"), 61);
     ids.EnsureAbove("NRCHIT", 10);
-    EXPECT_EQ(ids.PeekId("NRCHIT"), "62");
+    EXPECT_EQ(ids.PeekId("NRCHIT"), 62);
 }
 
 // A folder whose VLMR.set lost its INDEX section (or kept an old one) beside tables full of identifiers.
@@ -58,29 +58,29 @@ protected:
 
 TEST_F(CountersBehindTables, NextIdNeverHandsOutAnIdentifierItsTableHolds)
 {
-    EXPECT_EQ(ids_.NextId("IDCHIT"), "41") << "a missing counter starts past the table's highest";
-    EXPECT_EQ(ids_.NextId("IDCHIT"), "42");
+    EXPECT_EQ(ids_.NextId("IDCHIT"), 41) << "a missing counter starts past the table's highest";
+    EXPECT_EQ(ids_.NextId("IDCHIT"), 42);
 
     settings_.WriteSetting("INDEX", "IDCON", "2");
-    std::set<QString> drawn;
+    std::set<qint64> drawn;
     for (int i = 0; i < 4; ++i)
         drawn.insert(ids_.NextId("IDCON"));
-    for (const char* used : {"1", "2", "5"})
+    for (const qint64 used : {1, 2, 5})
         EXPECT_EQ(drawn.count(used), 0u) << used;
     EXPECT_EQ(drawn.size(), 4u);
 
-    EXPECT_EQ(ids_.NextId("IDRATA"), "1") << "a counter whose table is missing starts at 1";
-    ids_.SetId("NRCHIT", "3");
-    EXPECT_EQ(ids_.NextId("NRCHIT"), "3") << "the receipt number is the user's to move";
+    EXPECT_EQ(ids_.NextId("IDRATA"), 1) << "a counter whose table is missing starts at 1";
+    ids_.SetId("NRCHIT", 3);
+    EXPECT_EQ(ids_.NextId("NRCHIT"), 3) << "the receipt number is the user's to move";
 }
 
 TEST_F(CountersBehindTables, CatchingUpRaisesOnlyTheCountersThatLag)
 {
     settings_.WriteSetting("INDEX", "IDCON", "90");
     ids_.CatchUpWithTables();
-    EXPECT_EQ(ids_.PeekId("IDCHIT"), "41");
-    EXPECT_EQ(ids_.PeekId("IDCON"), "90");
-    EXPECT_EQ(ids_.PeekId("IDLOG"), "1");
+    EXPECT_EQ(ids_.PeekId("IDCHIT"), 41);
+    EXPECT_EQ(ids_.PeekId("IDCON"), 90);
+    EXPECT_EQ(ids_.PeekId("IDLOG"), 1);
 }
 
 TEST(IdCounters, TwoProcessesDrawingAtOnceNeverGetTheSameIdentifier)
