@@ -40,20 +40,6 @@ qsizetype firstParagraphLine(const QList<QByteArray>& lines)
     return -1;
 }
 
-char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
-
-qsizetype indexOfAsciiCaseless(const QByteArray& line, const QByteArray& tag, qsizetype from)
-{
-    for (qsizetype i = from; i + tag.size() <= line.size(); ++i) {
-        qsizetype k = 0;
-        while (k < tag.size() && asciiLower(line[i + k]) == asciiLower(tag[k]))
-            ++k;
-        if (k == tag.size())
-            return i;
-    }
-    return -1;
-}
-
 bool hasSmallAsciiLetter(const QByteArray& text)
 {
     return std::any_of(text.begin(), text.end(), [](char c) { return c >= 'a' && c <= 'z'; });
@@ -66,8 +52,8 @@ char asciiStandIn(QChar c)
     return !base.isEmpty() && base[0].unicode() < 0x80 ? char(base[0].unicode()) : '?';
 }
 
-}  // namespace
-
+// `text` as RTF document text, whatever code page the document declares: "{" and "}" become "(" and ")",
+// "\" stands for itself, every character beyond ASCII is a Unicode escape with an ASCII stand-in.
 QByteArray rtfText(const QString& text)
 {
     QByteArray out;
@@ -83,14 +69,17 @@ QByteArray rtfText(const QString& text)
         else if (u < 0x80)
             out += char(u);
         else {
-            // \u takes a signed 16-bit number; a character outside the BMP is its two surrogates.
-            out += "\\u" + QByteArray::number(qint16(u)) + ' ' + asciiStandIn(c);
+            // \u takes a signed 16-bit number; a character outside the BMP is its two surrogates. The stand-in
+            // goes as a hex escape, as Word writes it: some readers skip a whole word of plain text instead.
+            out += "\\u" + QByteArray::number(qint16(u)) + "\\'" + QByteArray(1, asciiStandIn(c)).toHex();
             unicode = true;
         }
     }
     // The group keeps the one-character stand-in whatever \uc the template has set around the tag.
     return unicode ? "{\\uc1 " + out + '}' : out;
 }
+
+}  // namespace
 
 TRTFReplace::TRTFReplace(DocumentOpener& opener) : opener_(opener) {}
 
@@ -148,7 +137,7 @@ bool TRTFReplace::BeginOutput()
 void TRTFReplace::AddTag(const QString& tag, const QString& value)
 {
     if (!tag.isEmpty())
-        tags_.push_back({tag.toLatin1(), value});
+        tags_.push_back({tag.toLatin1(), tag.toLatin1().toLower(), value});
 }
 
 void TRTFReplace::WriteBody()
@@ -198,14 +187,18 @@ int TRTFReplace::BraceBalance(const QByteArray& line)
 
 QByteArray TRTFReplace::ReplaceTagsInLine(QByteArray line) const
 {
+    // The search runs on a copy with the ASCII capitals made small, kept in step with the line.
+    QByteArray folded = line.toLower();
     for (const Tag& t : tags_) {
         const QString value = t.value.isEmpty() ? kEmptyValue : t.value;
-        qsizetype at = indexOfAsciiCaseless(line, t.tag, 0);
+        // Most lines of a form hold no tag: a scan for the tag's first character rules them out cheaply.
+        qsizetype at = folded.contains(t.folded.front()) ? folded.indexOf(t.folded) : -1;
         while (at >= 0) {
             const bool capitals = t.tag.size() > 4 && !hasSmallAsciiLetter(line.mid(at, t.tag.size()));
             const QByteArray text = rtfText(capitals ? value.toUpper() : value);
             line.replace(at, t.tag.size(), text);
-            at = indexOfAsciiCaseless(line, t.tag, at + text.size());
+            folded.replace(at, t.tag.size(), text.toLower());
+            at = folded.indexOf(t.folded, at + text.size());
         }
     }
     return line;

@@ -49,6 +49,7 @@ public:
 private:
     struct Tag {
         QByteArray tag;
+        QByteArray folded;  // ASCII capitals made small, for the search
         QString value;
     };
 
@@ -59,9 +60,5 @@ private:
     std::vector<Tag> tags_;
     Problem problem_ = Problem::None;
 };
-
-// `text` as RTF document text, whatever code page the document declares: "{" and "}" become "(" and ")",
-// "\" stands for itself, every character beyond ASCII is a Unicode escape with an ASCII stand-in.
-QByteArray rtfText(const QString& text);
 
 }  // namespace velmar

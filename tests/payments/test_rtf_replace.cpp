@@ -64,11 +64,11 @@ INSTANTIATE_TEST_SUITE_P(
         Placement{"RomanianLettersAreUnicodeEscapes",
                   {{"[Nume]", u("ăâîșțĂÂÎȘȚşţŞŢ")}},
                   "[Nume]",
-                  "{\\uc1 \\u259 a\\u226 a\\u238 i\\u537 s\\u539 t\\u258 A\\u194 A\\u206 I\\u536 S\\u538 T"
-                  "\\u351 s\\u355 t\\u350 S\\u354 T}"},
+                  "{\\uc1 \\u259\\'61\\u226\\'61\\u238\\'69\\u537\\'73\\u539\\'74\\u258\\'41\\u194\\'41\\u206\\'49"
+                  "\\u536\\'53\\u538\\'54\\u351\\'73\\u355\\'74\\u350\\'53\\u354\\'54}"},
         // Capitals change the letters before they are escaped, never the escapes.
         Placement{"CapitalsOfRomanianLetters", {{"[COMUNA]", u("Sânmartin ș")}}, "[COMUNA]",
-                  "{\\uc1 S\\u194 ANMARTIN \\u536 S}"}),
+                  "{\\uc1 S\\u194\\'41NMARTIN \\u536\\'53}"}),
     test::caseName);
 
 TEST(RtfReplace, BraceBalanceCountsEveryBrace)
