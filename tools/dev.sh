@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev libgl-dev libsqlite3-dev zlib1g-dev
   libgtest-dev googletest libbenchmark-dev
   python3 python3-dbfread python3-xlrd python3-olefile
+  unrtf libreoffice-writer-nogui poppler-utils
   xvfb xauth fonts-dejavu-core
 )
 

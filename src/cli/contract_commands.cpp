@@ -107,9 +107,6 @@ ContractInput validated(AppContext& app, const ContractInput& input, EditedContr
     return check.input;
 }
 
-// Mesaj texts break lines with "\r", which a terminal would not show.
-QString terminalText(QString text) { return text.replace(u'\r', u'\n'); }
-
 int add(const Options& o, QTextStream& out)
 {
     requirePositional(o, 1, kUsage);

@@ -26,6 +26,7 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("pay"), velmar::cli::payCommand},
         {QStringLiteral("undo"), velmar::cli::undoCommand},
         {QStringLiteral("payments"), velmar::cli::paymentsCommand},
+        {QStringLiteral("receipt"), velmar::cli::receiptCommand},
         {QStringLiteral("template"), velmar::cli::templateCommand},
     };
     return table;

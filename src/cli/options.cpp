@@ -52,4 +52,6 @@ void requirePositional(const Options& options, int count, const QString& usage)
         throw StoreError(QStringLiteral("Folosire: %1").arg(usage));
 }
 
+QString terminalText(QString text) { return text.replace(u'\r', u'\n'); }
+
 }  // namespace velmar::cli

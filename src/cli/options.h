@@ -31,5 +31,7 @@ QDate dateArgument(const QString& text);
 qint64 idArgument(const QString& text, const QString& what);
 // Exactly `count` positional arguments, else StoreError with the usage text.
 void requirePositional(const Options& options, int count, const QString& usage);
+// Mesaj texts break lines with "\r", which a terminal would not show.
+QString terminalText(QString text);
 
 }  // namespace velmar::cli

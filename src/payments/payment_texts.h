@@ -38,6 +38,35 @@ inline QString undoQuestion(const QString& kind, const QString& number)
 inline const QString kNoSnapshot =
     QStringLiteral("Incasarea nu poate fi stearsa: lipsesc ratele salvate la inregistrarea ei!");
 
+// "Listeaza Chitanta".
+inline const QString kReceiptCaption = QStringLiteral("Listare Chitanta");
+inline const QString kNothingToList = QStringLiteral("Nu aveti ce lista!");
+inline QString receiptKindQuestion(const QString& kind)
+{
+    return QStringLiteral("Incasarea selectata este ") + kind.toUpper() +
+           QStringLiteral("!\rDoriti sa o afisez sub forma de Chitanta?");
+}
+inline const QString kReminderCaption = QStringLiteral("Afisare Chitanta");
+inline const QString kCompleteTemplate = QStringLiteral(
+    "Datele lipsa de pe chitanta le puteti completa\rde la butonul Administrare > Modele formulare pentru listare!");
+// When no receipt can be produced: every output name taken, the template unusable, the output not writable.
+inline QString receiptNamesTaken(const QString& folder)
+{
+    return QStringLiteral("Chitanta nu poate fi scrisa: Chitanta0.rtf ... Chitanta99.rtf din\r") + folder +
+           QStringLiteral("\rsunt deschise. Inchideti chitantele deschise si listati din nou!");
+}
+inline QString receiptTemplateUnusable(const QString& path)
+{
+    return QStringLiteral("Chitanta nu poate fi listata: modelul\r") + path +
+           QStringLiteral("\rlipseste, este gol sau nu este un model de chitanta!\r"
+                          "Il puteti reface de la butonul Administrare > Modele formulare pentru listare!");
+}
+inline QString receiptNotWritable(const QString& path)
+{
+    return QStringLiteral("Chitanta nu poate fi scrisa in fisierul\r") + path + QStringLiteral("!");
+}
+inline QString noPayment(qint64 idchit) { return QStringLiteral("Nu exista incasarea cu IDCHIT %1").arg(idchit); }
+
 // Action-log entries.
 inline QString paymentLog(const QString& holder, const QString& kind, const QString& number, const QString& date,
                           const QString& amount)

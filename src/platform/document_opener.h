@@ -22,4 +22,8 @@ public:
 // program leaves a lock file beside it, which is what tells.
 bool isOpenInAnotherProgram(const QString& path);
 
+// Whether a numbered output file (a report, a receipt) may be written at `path`: true when no file has that
+// name, or when its file is not held open by another program and has just been deleted.
+bool clearForNewFile(const QString& path);
+
 }  // namespace velmar

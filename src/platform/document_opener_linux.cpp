@@ -2,6 +2,7 @@
 #include "platform/document_opener.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -16,6 +17,11 @@ bool isOpenInAnotherProgram(const QString& path)
 {
     const QFileInfo file(path);
     return QFileInfo::exists(file.dir().filePath(QStringLiteral(".~lock.") + file.fileName() + u'#'));
+}
+
+bool clearForNewFile(const QString& path)
+{
+    return !QFileInfo::exists(path) || (!isOpenInAnotherProgram(path) && QFile::remove(path));
 }
 
 }  // namespace velmar

@@ -8,7 +8,6 @@
 #include "store/store_error.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace velmar {
@@ -159,7 +158,7 @@ QString NextReportFileName(const QString& folder)
     const QDir dir(folder);
     for (int n = 0; n <= 100; ++n) {
         const QString candidate = dir.filePath(QStringLiteral("Rap%1.xls").arg(n));
-        if (!QFileInfo::exists(candidate) || (!isOpenInAnotherProgram(candidate) && QFile::remove(candidate)))
+        if (clearForNewFile(candidate))
             return candidate;
     }
     return {};

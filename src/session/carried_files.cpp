@@ -3,6 +3,7 @@
 
 #include "store/file_lookup.h"
 #include "store/folders.h"
+#include "payments/receipt_template.h"
 #include "xls/template_builder.h"
 
 #include <QDir>
@@ -17,6 +18,7 @@ struct CarriedFile {
 };
 
 const CarriedFile kCarriedFiles[] = {
+    {"ModelChitanta.rtf", BuildReceiptTemplate},
     {"Incas.xls", [] { return xls::BuildCarriedTemplate(xls::CarriedTemplate::Incas); }},
     {"Datorii.xls", [] { return xls::BuildCarriedTemplate(xls::CarriedTemplate::Datorii); }},
     {"FisaCalcul.xls", [] { return xls::BuildCarriedTemplate(xls::CarriedTemplate::FisaCalcul); }},

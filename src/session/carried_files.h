@@ -1,5 +1,6 @@
-// The files the program carries for the data folder, written there when missing: the workbook templates
-// of the reports, which users may edit and the administration may delete to get the built-in ones back.
+// The files the program carries for the data folder, written there when missing: the receipt template and
+// the workbook templates of the reports, which users may edit and the administration may delete to get the
+// built-in ones back.
 #pragma once
 
 #include <QString>

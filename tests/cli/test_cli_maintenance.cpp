@@ -14,7 +14,7 @@ TEST(CliMaintenance, InitPreparesANewFolderOnceAndLogListsTheEntries)
     const auto first = cli.run({"init"});
     ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
     EXPECT_TRUE(first.out.contains("Tabele create: Log, Contract, Rate, Chitante, PenalIst, Inflatie, UndoRate")) << first.out.toStdString();
-    EXPECT_TRUE(first.out.contains("Sabloane scrise: Incas.xls, Datorii.xls, FisaCalcul.xls\n")) << first.out.toStdString();
+    EXPECT_TRUE(first.out.contains("Sabloane scrise: ModelChitanta.rtf, Incas.xls, Datorii.xls, FisaCalcul.xls\n")) << first.out.toStdString();
     EXPECT_TRUE(first.out.contains("Compactare: facuta\n"));
     EXPECT_EQ(test::readBytes(home.file("system/GMT.dII")),
               QStringLiteral("[56]\r\nCALE=%1\r\nVER=1.0006\r\n").arg(home.path()).toUtf8());

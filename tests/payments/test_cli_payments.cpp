@@ -97,5 +97,24 @@ TEST_F(CliPayments, PayListAndUndo)
     expectRefusal({"pay", "1", "--amount", "2"}, texts::kFinished);
 }
 
+// A payment of another document kind is written without the question; the path is all that is printed.
+TEST_F(CliPayments, ReceiptIsWrittenToTempOrTheFileAskedFor)
+{
+    expectOut({"pay", "1", "--amount", "1500", "--doc", "Ordin de plata", "--nr", "57"}, "1\n");
+    const QString temp = QDir(home.path()).filePath("system/TEMP/");
+    expectOut({"receipt", "1"}, temp + "Chitanta0.rtf\n");
+    expectOut({"receipt", "1"}, temp + "Chitanta0.rtf\n");  // the old one is not held open: its name is reused
+    const QByteArray receipt = test::readBytes(temp + "Chitanta0.rtf");
+    EXPECT_TRUE(receipt.contains("CvC.nr.12-Rata 1/15.03.2013")) << receipt.toStdString();
+    EXPECT_TRUE(receipt.contains("PRIMARIA  {\\b ..........}")) << receipt.toStdString();
+    expectOut({"receipt", "1", "--out", home.file("r.rtf")}, home.file("r.rtf") + "\n");
+    EXPECT_EQ(test::readBytes(home.file("r.rtf")), receipt);
+
+    expectRefusal({"receipt", "2"}, texts::noPayment(2));
+    const QString form = QDir(home.path()).filePath("Data/ModelChitanta.rtf");
+    QFile::remove(form);
+    expectRefusal({"receipt", "1"}, texts::receiptTemplateUnusable(form).replace('\r', '\n'));
+}
+
 }  // namespace
 }  // namespace velmar

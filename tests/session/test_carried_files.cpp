@@ -1,5 +1,6 @@
 // The templates written into a data folder when missing, and only then.
 #include "session/carried_files.h"
+#include "payments/receipt_template.h"
 #include "store/store_error.h"
 #include "support/temp_folder.h"
 #include "xls/template_builder.h"
@@ -18,9 +19,11 @@ QStringList filesIn(const test::TempFolder& folder)
 TEST(CarriedFiles, WritesTheMissingTemplatesInOrder)
 {
     test::TempFolder data;
-    EXPECT_EQ(WriteCarriedFiles(data.path()), QStringList({"Incas.xls", "Datorii.xls", "FisaCalcul.xls"}));
-    EXPECT_EQ(filesIn(data), QStringList({"Datorii.xls", "FisaCalcul.xls", "Incas.xls"}));
+    EXPECT_EQ(WriteCarriedFiles(data.path()),
+              QStringList({"ModelChitanta.rtf", "Incas.xls", "Datorii.xls", "FisaCalcul.xls"}));
+    EXPECT_EQ(filesIn(data), QStringList({"Datorii.xls", "FisaCalcul.xls", "Incas.xls", "ModelChitanta.rtf"}));
     EXPECT_EQ(test::readBytes(data.file("Datorii.xls")), xls::BuildCarriedTemplate(xls::CarriedTemplate::Datorii));
+    EXPECT_EQ(test::readBytes(data.file("ModelChitanta.rtf")), BuildReceiptTemplate());
     EXPECT_TRUE(WriteCarriedFiles(data.path()).isEmpty());
 }
 
@@ -30,8 +33,9 @@ TEST(CarriedFiles, LeavesTemplatesThatExistInAnyLetterCase)
     test::TempFolder data;
     test::writeBytes(data.file("DATORII.XLS"), "edited by the user");
     test::writeBytes(data.file("Incas.xls"), "edited too");
+    test::writeBytes(data.file("modelchitanta.RTF"), "{\\rtf1 edited}");
     EXPECT_EQ(WriteCarriedFiles(data.path()), QStringList{"FisaCalcul.xls"});
-    EXPECT_EQ(filesIn(data), QStringList({"DATORII.XLS", "FisaCalcul.xls", "Incas.xls"}));
+    EXPECT_EQ(filesIn(data), QStringList({"DATORII.XLS", "FisaCalcul.xls", "Incas.xls", "modelchitanta.RTF"}));
     EXPECT_EQ(test::readBytes(data.file("DATORII.XLS")), "edited by the user");
     EXPECT_EQ(test::readBytes(data.file("Incas.xls")), "edited too");
 }
