@@ -40,7 +40,6 @@ inline const QString kNoSnapshot =
 
 // "Listeaza Chitanta".
 inline const QString kReceiptCaption = QStringLiteral("Listare Chitanta");
-inline const QString kNothingToList = QStringLiteral("Nu aveti ce lista!");
 inline QString receiptKindQuestion(const QString& kind)
 {
     return QStringLiteral("Incasarea selectata este ") + kind.toUpper() +

@@ -4,6 +4,9 @@
 #include "contracts/contract_list_window.h"
 #include "payments/details_window.h"
 #include "payments/payment_dialog.h"
+#include "payments/receipt.h"
+#include "payments/rtf_replace.h"
+#include "platform/document_opener.h"
 #include "platform/launcher.h"
 #include "platform/single_instance.h"
 #include "app/app_context.h"
@@ -89,6 +92,11 @@ int main(int argc, char* argv[])
                 velmar::ContractListWindow contractList(*started.app, interaction, contractDialog, &window);
                 velmar::PaymentDialog paymentDialog(*started.app, &window);
                 velmar::DetailsWindow details(*started.app, interaction, paymentDialog, &window);
+                velmar::SystemDocumentOpener desktop;
+                velmar::TRTFReplace receipts(desktop);
+                details.setReceiptPrinter([&](qint64 idchit) {
+                    velmar::PrintReceipt(*started.app, interaction, receipts, idchit);
+                });
                 contractList.setDetailsOpener(
                     [&details](const velmar::ContractRow& contract) { details.ShowContractDetails(contract); });
                 window.setContractListOpener([&contractList] { contractList.open(); });

@@ -5,12 +5,15 @@
 #include "payments/details_window.h"
 #include "payments/payment_dialog.h"
 #include "payments/payment_recording.h"
+#include "payments/receipt.h"
+#include "payments/rtf_replace.h"
 #include "app/app_context.h"
 #include "app/interaction.h"
 #include "store/dates.h"
 #include "store/id_counters.h"
 #include "store/sql/database.h"
 #include "support/program_folder.h"
+#include "support/recording_opener.h"
 #include "support/screenshots.h"
 #include "support/temp_folder.h"
 
@@ -350,6 +353,30 @@ private slots:
         const QueryResult stored = app_->db().select("SELECT IDCHIT FROM Chitante WHERE IDCON = ?", {idcon_});
         QCOMPARE(stored.rows.size(), size_t(1));
         QCOMPARE(stored.rows[0][0].toLongLong(), receipts[0].first);
+    }
+
+    // "Listeaza Chitanta": a balloon over an empty payment list; else the current payment's receipt is written
+    // from the data folder's form and handed to the desktop.
+    void theReceiptOfTheCurrentPaymentIsWrittenAndOpened()
+    {
+        test::RecordingOpener desktop;
+        TRTFReplace rtf(desktop);
+        details_->setReceiptPrinter([&](qint64 idchit) { PrintReceipt(*app_, *ui_, rtf, idchit); });
+        whileOpen([&](DetailsWindow& w) {
+            w.move(w.screen()->availableGeometry().right() - w.width(), 0);  // its buttons on the test screen
+            button(&w, "ChitantaBut")->click();
+            QCOMPARE(balloonAt(&w, button(&w, "ChitantaBut")), QString("Nu aveti ce lista!"));
+        });
+        QVERIFY(desktop.opened.isEmpty());
+        pay("20.04.2022", 57, 1200);
+        whileOpen([&](DetailsWindow& w) { button(&w, "ChitantaBut")->click(); });
+        QCOMPARE(desktop.opened.size(), 1);
+        QVERIFY(desktop.opened[0].endsWith("Chitanta0.rtf"));
+        QFile receipt(desktop.opened[0]);
+        QVERIFY(receipt.open(QIODevice::ReadOnly));
+        const QByteArray text = receipt.readAll();
+        QVERIFY(text.contains("1024"));  // the holder's ROL
+        QVERIFY(!text.contains("[Nume]"));
     }
 
     void aFinishedContractOpensNoDialog()

@@ -9,6 +9,7 @@
 #include "app/interaction.h"
 #include "store/settings.h"
 #include "store/store_error.h"
+#include "support/recording_opener.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,16 +21,6 @@ namespace velmar::test {
 namespace {
 
 namespace texts = payment_texts;
-
-class RecordingOpener final : public DocumentOpener {
-public:
-    bool open(const QString& path) override
-    {
-        opened << path;
-        return true;
-    }
-    QStringList opened;
-};
 
 // The tags of one carried form, in the order the form shows them.
 QStringList formTags()

@@ -4,6 +4,7 @@
 #include "payments/rtf_replace.h"
 #include "platform/document_opener.h"
 #include "support/temp_folder.h"
+#include "support/recording_opener.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,15 +13,7 @@
 namespace velmar {
 namespace {
 
-class RecordingOpener final : public DocumentOpener {
-public:
-    bool open(const QString& path) override
-    {
-        opened << path;
-        return true;
-    }
-    QStringList opened;
-};
+using test::RecordingOpener;
 
 struct Placement {
     const char* name;

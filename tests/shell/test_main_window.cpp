@@ -152,12 +152,16 @@ private slots:
     {
         ScriptedInteraction ui;
         MainWindow w(*app_, ui);
-        // Escape once the window is up, however long the start of work takes on a busy machine.
+        // Escape once the window is up and active (its keys are window shortcuts), however long the start of
+        // work takes on a busy machine.
         std::function<void()> pressEscape = [&] {
-            if (w.isVisible())
+            if (w.isVisible() && w.isActiveWindow()) {
                 QTest::keyClick(&w, Qt::Key_Escape);
-            else
-                QTimer::singleShot(10, pressEscape);
+                return;
+            }
+            if (w.isVisible())
+                w.activateWindow();
+            QTimer::singleShot(10, pressEscape);
         };
         QTimer::singleShot(10, pressEscape);
         w.run();
