@@ -21,5 +21,7 @@ int payCommand(const QStringList& args, QTextStream& out);
 int undoCommand(const QStringList& args, QTextStream& out);
 int paymentsCommand(const QStringList& args, QTextStream& out);
 int templateCommand(const QStringList& args, QTextStream& out);
+int slipCommand(const QStringList& args, QTextStream& out);
+int debtsCommand(const QStringList& args, QTextStream& out);
 
 }  // namespace velmar::cli

@@ -27,6 +27,8 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("undo"), velmar::cli::undoCommand},
         {QStringLiteral("payments"), velmar::cli::paymentsCommand},
         {QStringLiteral("template"), velmar::cli::templateCommand},
+        {QStringLiteral("slip"), velmar::cli::slipCommand},
+        {QStringLiteral("debts"), velmar::cli::debtsCommand},
     };
     return table;
 }

@@ -4,14 +4,21 @@
 #include "contracts/contract_list_window.h"
 #include "payments/details_window.h"
 #include "payments/payment_dialog.h"
+#include "platform/document_opener.h"
 #include "platform/launcher.h"
 #include "platform/single_instance.h"
 #include "app/app_context.h"
+#include "reports/debts_list.h"
+#include "reports/period_dialog.h"
+#include "reports/report_texts.h"
+#include "reports/template_exporter.h"
 #include "shell/gui_interaction.h"
 #include "shell/main_window.h"
 #include "shell/splash_window.h"
 #include "session/startup.h"
 #include "session/update_handoff.h"
+#include "store/clock.h"
+#include "widgets/run_command.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -92,6 +99,17 @@ int main(int argc, char* argv[])
                 contractList.setDetailsOpener(
                     [&details](const velmar::ContractRow& contract) { details.ShowContractDetails(contract); });
                 window.setContractListOpener([&contractList] { contractList.open(); });
+                velmar::SystemDocumentOpener documents;
+                velmar::TemplateExporter exporter(documents);
+                velmar::AppContext& app = *started.app;
+                velmar::PeriodDialog periodDialog(app, interaction, exporter, &window);
+                window.setPaymentsSlipOpener([&periodDialog] { periodDialog.PaymentsSlip(); });
+                window.setDebtsListOpener([&] {
+                    velmar::runCommand(interaction, velmar::report_texts::kDebtsListCaption, [&] {
+                        velmar::DebtsList(app.db(), app.rates(), interaction.counter(), exporter, app.dataFolder(),
+                                          velmar::today());
+                    });
+                });
                 front = &window;
                 splash.hide();
                 window.run();
