@@ -21,6 +21,7 @@ int main(int argc, char** argv)
         velmar::bench::registerPenaltyBenchmarks(reg);
         velmar::bench::registerReportBenchmarks(reg);
         velmar::bench::registerReceiptBenchmarks(reg);
+        velmar::bench::registerSlipDebtsBenchmarks(reg);
         benchmark::RunSpecifiedBenchmarks();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "velmar-bench: %s\n", e.what());

@@ -13,5 +13,6 @@ void registerPenaltyBenchmarks(BenchRegister& reg);       // ComputePenalty on t
 void registerListOpeningBenchmarks(BenchRegister& reg);   // the contract list window's grid, against the loading alone
 void registerReportBenchmarks(BenchRegister& reg);        // the debts list filled from its template, against from scratch
 void registerReceiptBenchmarks(BenchRegister& reg);       // one receipt, against the details query of its contract
+void registerSlipDebtsBenchmarks(BenchRegister& reg);     // the register's debts list and a year's slip, against filling from CSV
 
 }  // namespace velmar::bench

@@ -12,6 +12,7 @@ packages=(
   python3 python3-dbfread python3-xlrd python3-olefile
   unrtf libreoffice-writer-nogui poppler-utils
   xvfb xauth fonts-dejavu-core
+  libreoffice-calc-nogui
 )
 
 missing=()

@@ -22,5 +22,7 @@ int undoCommand(const QStringList& args, QTextStream& out);
 int paymentsCommand(const QStringList& args, QTextStream& out);
 int templateCommand(const QStringList& args, QTextStream& out);
 int receiptCommand(const QStringList& args, QTextStream& out);
+int slipCommand(const QStringList& args, QTextStream& out);
+int debtsCommand(const QStringList& args, QTextStream& out);
 
 }  // namespace velmar::cli

@@ -28,6 +28,8 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("payments"), velmar::cli::paymentsCommand},
         {QStringLiteral("receipt"), velmar::cli::receiptCommand},
         {QStringLiteral("template"), velmar::cli::templateCommand},
+        {QStringLiteral("slip"), velmar::cli::slipCommand},
+        {QStringLiteral("debts"), velmar::cli::debtsCommand},
     };
     return table;
 }

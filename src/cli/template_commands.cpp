@@ -53,9 +53,7 @@ int templateCommand(const QStringList& args, QTextStream&)
 
     SystemDocumentOpener neverUsed;
     TemplateExporter exporter(neverUsed);
-    const QString templatePath = o.positional[1];
-    if (!exporter.OpenTemplate(templatePath))
-        throw StoreError(report_texts::templateMissing(templatePath));
+    OpenReportTemplate(exporter, o.positional[1]);
     for (const auto& [tag, text] : tags)
         exporter.ReplaceTag(tag, text);
     exporter.setBlankZeros(o.has("blank-zeros"));

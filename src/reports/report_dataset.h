@@ -3,10 +3,13 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 #include <vector>
 
 namespace velmar {
+
+struct QueryResult;
 
 struct ReportColumn {
     QString name;
@@ -17,5 +20,12 @@ struct ReportDataset {
     std::vector<ReportColumn> columns;
     std::vector<QVariantList> rows;
 };
+
+// A selection as a dataset: its columns in their order, those named in textColumns as texts.
+ReportDataset datasetOf(QueryResult selection, const QStringList& textColumns);
+
+// The records as CSV lines under a header line of the column names, the day numbers of `dateColumn` as
+// dd.MM.yyyy: what velmar-cli prints for a report.
+QString datasetCsv(const ReportDataset& dataset, const QString& dateColumn);
 
 }  // namespace velmar

@@ -39,4 +39,22 @@ inline QString csvWrongCount(const QString& file, int line, int count, int expec
     return QStringLiteral("Fisierul %1, linia %2: %3 valori in loc de %4.").arg(file).arg(line).arg(count).arg(expected);
 }
 
+// The payments slip and the debts list.
+inline const QString kPaymentsSlipCaption = QStringLiteral("Borderou incasari");
+inline const QString kDebtsListCaption = QStringLiteral("Lista Datorii");
+inline const QString kChoosePeriod = QStringLiteral("Alegeti perioada pentru care doriti raportul");
+inline const QString kAnyDocument = QStringLiteral("* indiferent *");
+inline const QString kWrongPeriod = QStringLiteral("Perioada incorecta!");
+inline const QString kComputingDebts = QStringLiteral("Calculez restantele...");
+inline QString slipPeriod(const QString& from, const QString& to)
+{
+    return QStringLiteral("in perioada ") + from + QStringLiteral(" - ") + to;
+}
+inline QString debtsDate(const QString& day) { return QStringLiteral("La data de ") + day; }
+inline QString noWorkTableName(const QString& prefix, const QString& folder)
+{
+    return QStringLiteral("Tabela de lucru nu poate fi creata: numele ") + prefix + QStringLiteral("0.dbf .. ") + prefix +
+           QStringLiteral("999.dbf din ") + folder + QStringLiteral(" sunt toate ocupate.");
+}
+
 }  // namespace velmar::report_texts

@@ -153,6 +153,12 @@ xls::Workbook& TemplateExporter::openBook()
     return *book_;
 }
 
+void OpenReportTemplate(TemplateExporter& exporter, const QString& path)
+{
+    if (!exporter.OpenTemplate(path))
+        throw StoreError(report_texts::templateMissing(path));
+}
+
 QString NextReportFileName(const QString& folder)
 {
     const QDir dir(folder);

@@ -47,6 +47,9 @@ private:
     QString lastReport_;
 };
 
+// OpenTemplate for a report that cannot go on without its template: a missing one is refused (StoreError).
+void OpenReportTemplate(TemplateExporter& exporter, const QString& path);
+
 // The first of folder/Rap0.xls .. Rap100.xls that does not exist, or that exists, is not held open by
 // another program and could be deleted. Empty when all are in use.
 QString NextReportFileName(const QString& folder);

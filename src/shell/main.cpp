@@ -10,11 +10,17 @@
 #include "platform/launcher.h"
 #include "platform/single_instance.h"
 #include "app/app_context.h"
+#include "reports/debts_list.h"
+#include "reports/period_dialog.h"
+#include "reports/report_texts.h"
+#include "reports/template_exporter.h"
 #include "shell/gui_interaction.h"
 #include "shell/main_window.h"
 #include "shell/splash_window.h"
 #include "session/startup.h"
 #include "session/update_handoff.h"
+#include "store/clock.h"
+#include "widgets/run_command.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -86,20 +92,29 @@ int main(int argc, char* argv[])
             const velmar::StartupResult started =
                 velmar::RunStartup(velmar::StartupOptions::fromApplication(), interaction, splash, launcher);
             if (started.app) {
-                velmar::MainWindow window(*started.app, interaction);
+                velmar::AppContext& app = *started.app;
+                velmar::MainWindow window(app, interaction);
                 window.setStatusText(started.statusText);
-                velmar::ContractDialog contractDialog(*started.app, interaction, &window);
-                velmar::ContractListWindow contractList(*started.app, interaction, contractDialog, &window);
-                velmar::PaymentDialog paymentDialog(*started.app, &window);
-                velmar::DetailsWindow details(*started.app, interaction, paymentDialog, &window);
                 velmar::SystemDocumentOpener desktop;
+                velmar::ContractDialog contractDialog(app, interaction, &window);
+                velmar::ContractListWindow contractList(app, interaction, contractDialog, &window);
+                velmar::PaymentDialog paymentDialog(app, &window);
+                velmar::DetailsWindow details(app, interaction, paymentDialog, &window);
                 velmar::TRTFReplace receipts(desktop);
-                details.setReceiptPrinter([&](qint64 idchit) {
-                    velmar::PrintReceipt(*started.app, interaction, receipts, idchit);
-                });
+                details.setReceiptPrinter(
+                    [&](qint64 idchit) { velmar::PrintReceipt(app, interaction, receipts, idchit); });
                 contractList.setDetailsOpener(
                     [&details](const velmar::ContractRow& contract) { details.ShowContractDetails(contract); });
                 window.setContractListOpener([&contractList] { contractList.open(); });
+                velmar::TemplateExporter exporter(desktop);
+                velmar::PeriodDialog periodDialog(app, interaction, exporter, &window);
+                window.setPaymentsSlipOpener([&periodDialog] { periodDialog.PaymentsSlip(); });
+                window.setDebtsListOpener([&] {
+                    velmar::runCommand(interaction, velmar::report_texts::kDebtsListCaption, [&] {
+                        velmar::DebtsList(app.db(), app.rates(), interaction.counter(), exporter, app.dataFolder(),
+                                          velmar::today());
+                    });
+                });
                 front = &window;
                 splash.hide();
                 window.run();
