@@ -21,5 +21,6 @@ int payCommand(const QStringList& args, QTextStream& out);
 int undoCommand(const QStringList& args, QTextStream& out);
 int paymentsCommand(const QStringList& args, QTextStream& out);
 int templateCommand(const QStringList& args, QTextStream& out);
+int sheetCommand(const QStringList& args, QTextStream& out);
 
 }  // namespace velmar::cli

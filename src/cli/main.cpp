@@ -27,6 +27,7 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("undo"), velmar::cli::undoCommand},
         {QStringLiteral("payments"), velmar::cli::paymentsCommand},
         {QStringLiteral("template"), velmar::cli::templateCommand},
+        {QStringLiteral("sheet"), velmar::cli::sheetCommand},
     };
     return table;
 }
