@@ -4,6 +4,7 @@
 #include "contracts/contract_list_window.h"
 #include "payments/details_window.h"
 #include "payments/payment_dialog.h"
+#include "platform/document_opener.h"
 #include "platform/launcher.h"
 #include "platform/single_instance.h"
 #include "app/app_context.h"
@@ -12,6 +13,7 @@
 #include "shell/splash_window.h"
 #include "session/startup.h"
 #include "session/update_handoff.h"
+#include "reports/template_exporter.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -89,6 +91,9 @@ int main(int argc, char* argv[])
                 velmar::ContractListWindow contractList(*started.app, interaction, contractDialog, &window);
                 velmar::PaymentDialog paymentDialog(*started.app, &window);
                 velmar::DetailsWindow details(*started.app, interaction, paymentDialog, &window);
+                velmar::SystemDocumentOpener opener;
+                velmar::TemplateExporter exporter(opener);
+                contractList.setReportExporter(exporter);
                 contractList.setDetailsOpener(
                     [&details](const velmar::ContractRow& contract) { details.ShowContractDetails(contract); });
                 window.setContractListOpener([&contractList] { contractList.open(); });
