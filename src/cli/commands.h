@@ -24,5 +24,6 @@ int templateCommand(const QStringList& args, QTextStream& out);
 int receiptCommand(const QStringList& args, QTextStream& out);
 int slipCommand(const QStringList& args, QTextStream& out);
 int debtsCommand(const QStringList& args, QTextStream& out);
+int sheetCommand(const QStringList& args, QTextStream& out);
 
 }  // namespace velmar::cli

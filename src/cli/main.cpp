@@ -30,6 +30,7 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("template"), velmar::cli::templateCommand},
         {QStringLiteral("slip"), velmar::cli::slipCommand},
         {QStringLiteral("debts"), velmar::cli::debtsCommand},
+        {QStringLiteral("sheet"), velmar::cli::sheetCommand},
     };
     return table;
 }

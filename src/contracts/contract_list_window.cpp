@@ -7,6 +7,7 @@
 #include "contracts/contract_operations.h"
 #include "contracts/contract_texts.h"
 #include "contracts/contract_window_texts.h"
+#include "debt/calculation_sheet.h"
 #include "store/rounding.h"
 #include "widgets/grid_view.h"
 #include "widgets/problem_balloon.h"
@@ -124,10 +125,10 @@ ContractListWindow::ContractListWindow(AppContext& app, Interaction& ui, Contrac
 
 ContractListWindow::~ContractListWindow() = default;
 
-void ContractListWindow::setCalculationSheet(std::function<void(const ContractRow&)> show)
+void ContractListWindow::setReportExporter(TemplateExporter& exporter)
 {
-    showCalculationSheet_ = std::move(show);
-    ui_->FisaBut->setEnabled(bool(showCalculationSheet_));
+    exporter_ = &exporter;
+    ui_->FisaBut->setEnabled(true);
 }
 
 void ContractListWindow::setDetailsOpener(std::function<void(const ContractRow&)> show)
@@ -290,7 +291,8 @@ void ContractListWindow::calculationSheet()
         return;
     }
     const ContractRow contract = model_->row(std::max(currentRow(), 0));
-    runCommand(interaction_, windowTitle(), [&] { showCalculationSheet_(contract); });
+    runCommand(interaction_, windowTitle(),
+               [&] { ShowCalculationSheet(app_, interaction_.counter(), *exporter_, contract.idcon); });
 }
 
 // The details window takes the screen while it is open; payments change what remains to be paid, so the

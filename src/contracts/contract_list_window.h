@@ -20,6 +20,7 @@ namespace velmar {
 class AppContext;
 class ContractDialog;
 class Interaction;
+class TemplateExporter;
 
 // The list's columns and bands; the benchmarks fill the grid model with them as the window does.
 const RowsModel<ContractRow>::Columns& contractListColumns();
@@ -35,9 +36,11 @@ public:
     // returns once the window has closed. The list is held only while the window is shown.
     void open() override;
 
+    // The exporter "Fisa de calcul" saves and shows the current contract's calculation sheet through; the
+    // button stays disabled until then.
+    void setReportExporter(TemplateExporter& exporter);
     // Commands other parts of the program provide; their buttons stay disabled until then. Each is handed
     // the current contract (the export, the grid's displayed rows); the window answers an empty list itself.
-    void setCalculationSheet(std::function<void(const ContractRow&)> show);
     void setDetailsOpener(std::function<void(const ContractRow&)> show);
     void setGridExport(std::function<void(const std::vector<ContractRow>&)> exportGrid);
 
@@ -68,7 +71,7 @@ private:
     RowsModel<ContractRow>* model_;
     QString sortColumn_;  // empty: DATACON, NRCON
     RefreshCoalescer filtering_;
-    std::function<void(const ContractRow&)> showCalculationSheet_;
+    TemplateExporter* exporter_ = nullptr;
     std::function<void(const ContractRow&)> showDetails_;
     std::function<void(const std::vector<ContractRow>&)> exportGrid_;
 };

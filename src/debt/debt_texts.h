@@ -15,4 +15,25 @@ inline QString noPenaltyRow(qint64 id) { return QStringLiteral("Nu exista penali
 inline QString noInflationRow(qint64 id) { return QStringLiteral("Nu exista rata inflatiei cu IDINF %1").arg(id); }
 inline const QString kReindexCaption = QStringLiteral("Actualizez ratele...");
 
+// The calculation sheet: its progress caption, the explanation of each event and its heading lines.
+// Rates are written as their shortest decimal text ("0.1", "2"), numbers as plain whole numbers.
+inline const QString kSheetCaption = QStringLiteral("Calculez Contractul...");
+inline QString penaltyRateEvent(const QString& perDay, const QString& perMonth)
+{
+    return QStringLiteral("Stabilire Penalitati: %1% pe zi, %2% pe luna").arg(perDay, perMonth);
+}
+inline QString inflationRateEvent(const QString& value) { return QStringLiteral("Stabilire Rata Inflatie: %1%").arg(value); }
+inline QString imposedEvent(qint64 nrrata) { return QStringLiteral("Impunere Rata %1").arg(nrrata); }
+inline QString dueEvent(qint64 nrrata) { return QStringLiteral("Scadenta Rata %1").arg(nrrata); }
+inline QString paymentEvent(const QString& docjus, qint64 nrchit) { return QStringLiteral("%1 nr.%2").arg(docjus).arg(nrchit); }
+inline const QString kBalanceToday = QStringLiteral("Sold la zi");
+inline QString sheetDate(const QString& today) { return QStringLiteral("La data de ") + today; }
+inline QString penaltiesStopped(const QString& stop) { return QStringLiteral(";    penalitati oprite la data de ") + stop; }
+inline QString sheetHolder(const QString& nume) { return QStringLiteral("Titular : ") + nume; }
+inline QString sheetContract(qint64 nrcon, const QString& datacon)
+{
+    return QStringLiteral("Contract : %1 / %2").arg(nrcon).arg(datacon);
+}
+inline QString noSheetContract(qint64 idcon) { return QStringLiteral("Nu exista contractul cu IDCON %1").arg(idcon); }
+
 }  // namespace velmar::debt_texts

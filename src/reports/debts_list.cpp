@@ -5,12 +5,12 @@
 #include "app/rate_tables.h"
 #include "reports/report_texts.h"
 #include "reports/template_exporter.h"
-#include "reports/work_table.h"
 #include "store/dates.h"
-#include "store/dbf/dbf_table.h"
+#include "store/dbf/dbf_value.h"
 #include "store/rounding.h"
 #include "store/sql/database.h"
 #include "store/sql/row_reader.h"
+#include "store/sql/work_table.h"
 
 #include <QDir>
 
@@ -29,9 +29,7 @@ struct OpenInstallment {
     QString cnp;
 };
 
-// The columns of Datorii<n>.dbf, in the order the values below are set.
-enum DebtColumn { DATAPEN, StopPen, ULTIMA, CURENT, RESTANTA, PENALREST, NUME, ROL, CNP, PENTOTAL };
-
+// The columns of Datorii<n>.dbf.
 const std::vector<DbfField>& debtFields()
 {
     static const std::vector<DbfField> fields{
@@ -55,41 +53,26 @@ QueryResult openInstallments(Database& db, qint64 today)
                      {today, today});
 }
 
-void setNumber(DbfTable& table, size_t row, DebtColumn column, qint64 value)
-{
-    table.set(row, column, table.normalized(column, Cell(std::int64_t(value))));
-}
-
-void setText(DbfTable& table, size_t row, DebtColumn column, const QString& value)
-{
-    table.set(row, column, table.normalized(column, Cell(value.toStdString())));
-}
-
-// PENTOTAL charges the overdue rest from ULTIMA itself: the day of the last settlement is not charged again.
-void appendDebt(DbfTable& table, const RateTables& rates, const OpenInstallment& i, qint64 today)
+// One row of Datorii<n>.dbf, in its columns' order. PENTOTAL charges the overdue rest from ULTIMA itself:
+// the day of the last settlement is not charged again.
+std::vector<Cell> debtRow(const RateTables& rates, const OpenInstallment& i, qint64 today)
 {
     const bool overdue = i.datapen <= today;
     const qint64 restanta = overdue ? i.rest : 0;
     const qint64 accrued =
         RoundHalfUp(double(restanta) * rates.ComputePenalty(double(today), double(i.ultima), double(i.stopPen)));
-    const size_t row = table.appendRow();
-    setNumber(table, row, DATAPEN, i.datapen);
-    setNumber(table, row, StopPen, i.stopPen);
-    setNumber(table, row, ULTIMA, i.ultima);
-    setNumber(table, row, CURENT, overdue ? 0 : i.rest);
-    setNumber(table, row, RESTANTA, restanta);
-    setNumber(table, row, PENALREST, i.penalrest);
-    setText(table, row, NUME, i.nume);
-    setText(table, row, ROL, i.rol);
-    setText(table, row, CNP, i.cnp);
-    setNumber(table, row, PENTOTAL, accrued + i.penalrest);
+    const auto number = [](qint64 value) { return Cell(std::int64_t(value)); };
+    const auto text = [](const QString& value) { return Cell(value.toStdString()); };
+    return {number(i.datapen),  number(i.stopPen),   number(i.ultima), number(overdue ? 0 : i.rest),
+            number(restanta),   number(i.penalrest), text(i.nume),     text(i.rol),
+            text(i.cnp),        number(accrued + i.penalrest)};
 }
 
 }  // namespace
 
 ReportDataset ComputeDebts(Database& db, RateTables& rates, ProgressCounter& counter, QDate today)
 {
-    WorkTable work(db, QStringLiteral("Datorii"));
+    WorkTable work(db, QStringLiteral("Datorii"), debtFields());
     {
         ProgressScope progress(counter, report_texts::kComputingDebts);
         const qint64 day = dayNumber(today);
@@ -101,12 +84,13 @@ ReportDataset ComputeDebts(Database& db, RateTables& rates, ProgressCounter& cou
                    {u"StopPen", &OpenInstallment::stopPen},     {u"REST", &OpenInstallment::rest},
                    {u"PENALREST", &OpenInstallment::penalrest}, {u"NUME", &OpenInstallment::nume},
                    {u"ROL", &OpenInstallment::rol},             {u"CNP", &OpenInstallment::cnp}});
-        DbfTable table = work.create(debtFields());
+        std::vector<std::vector<Cell>> rows;
+        rows.reserve(open.rows.size());
         for (const QVariantList& values : open.rows) {
-            appendDebt(table, rates, reader.read(values), day);
+            rows.push_back(debtRow(rates, reader.read(values), day));
             progress.step();
         }
-        work.attach(table);
+        work.store(rows);
     }
     return datasetOf(db.select(QStringLiteral("SELECT NUME, CNP, ROL, DATAPEN, CURENT, RESTANTA, PENTOTAL FROM %1 "
                                               "ORDER BY NUME, CNP, DATAPEN")

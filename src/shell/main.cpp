@@ -100,13 +100,14 @@ int main(int argc, char* argv[])
                 velmar::ContractListWindow contractList(app, interaction, contractDialog, &window);
                 velmar::PaymentDialog paymentDialog(app, &window);
                 velmar::DetailsWindow details(app, interaction, paymentDialog, &window);
+                velmar::TemplateExporter exporter(desktop);
+                contractList.setReportExporter(exporter);
                 velmar::TRTFReplace receipts(desktop);
                 details.setReceiptPrinter(
                     [&](qint64 idchit) { velmar::PrintReceipt(app, interaction, receipts, idchit); });
                 contractList.setDetailsOpener(
                     [&details](const velmar::ContractRow& contract) { details.ShowContractDetails(contract); });
                 window.setContractListOpener([&contractList] { contractList.open(); });
-                velmar::TemplateExporter exporter(desktop);
                 velmar::PeriodDialog periodDialog(app, interaction, exporter, &window);
                 window.setPaymentsSlipOpener([&periodDialog] { periodDialog.PaymentsSlip(); });
                 window.setDebtsListOpener([&] {

@@ -5,15 +5,20 @@
 #include "contracts/contract_validation.h"
 #include "app/app_context.h"
 #include "app/interaction.h"
+#include "platform/document_opener.h"
+#include "reports/template_exporter.h"
 #include "store/dates.h"
+#include "store/folders.h"
 #include "store/sql/database.h"
 #include "support/program_folder.h"
 #include "support/screenshots.h"
 #include "support/temp_folder.h"
+#include "xls/workbook.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QDateEdit>
 #include <QFont>
 #include <QHeaderView>
@@ -101,6 +106,16 @@ void setField(QWidget* dialog, const QString& name, const QString& value)
 }
 
 QString text(QWidget* window, const char* name) { return window->findChild<QLineEdit*>(QLatin1String(name))->text(); }
+
+// What the reports would have shown.
+struct RecordingOpener final : DocumentOpener {
+    bool open(const QString& path) override
+    {
+        opened << path;
+        return true;
+    }
+    QStringList opened;
+};
 
 }  // namespace
 
@@ -574,7 +589,9 @@ private slots:
         ContractDialog dialog(*app_, *ui_);
         ContractListWindow list(*app_, *ui_, dialog);
         int commandsRun = 0;
-        list.setCalculationSheet([&](const ContractRow&) { ++commandsRun; });
+        RecordingOpener opener;
+        TemplateExporter exporter(opener);
+        list.setReportExporter(exporter);
         list.setDetailsOpener([&](const ContractRow&) { ++commandsRun; });
         whileOpen(list, [&] {
             choose(&list, "Nume1F", "CÂMPEANU ŞTEFANIA");
@@ -607,6 +624,34 @@ private slots:
             QCOMPARE(ui_->shown().back().kind, MessageKind::Error);
         });
         QCOMPARE(commandsRun, 0);
+        QCOMPARE(opener.opened, QStringList());
+    }
+
+    void theCalculationSheetOfTheCurrentContractIsSavedAndShown()
+    {
+        enterRegister();
+        ContractDialog dialog(*app_, *ui_);
+        ContractListWindow list(*app_, *ui_, dialog);
+        RecordingOpener opener;
+        TemplateExporter exporter(opener);
+        list.setReportExporter(exporter);
+        whileOpen(list, [&] {
+            grid(&list)->setCurrentIndex(grid(&list)->model()->index(1, 0));  // CÂMPEANU ŞTEFANIA
+            button(&list, "FisaBut")->click();
+        });
+        QCOMPARE(ui_->shown().size(), size_t(0));
+        const QString first = QDir(tempFolder()).filePath("Rap0.xls");
+        QCOMPARE(opener.opened, QStringList{first});
+        const auto& counter = static_cast<const SilentProgressCounter&>(ui_->counter());
+        QCOMPARE(counter.caption(), QString("Calculez Contractul..."));
+        QVERIFY(!counter.isShown());
+        QVERIFY(counter.maximum() > 1);
+        QCOMPARE(counter.position(), counter.maximum() - 1);  // one step per event walked: all but the heading
+        xls::Workbook book = xls::Workbook::open(first);
+        book.selectSheet(1);
+        QCOMPARE(book.cellText(4, 2), QString("Titular : CÂMPEANU ŞTEFANIA"));
+        QCOMPARE(book.cellText(3, 2), QString("La data de 15.03.2024"));
+        QVERIFY(QDir(tempFolder()).entryList({"*.dbf"}, QDir::Files).isEmpty());
     }
 
     void aClickedTitleSortsUntilTheWindowCloses()
