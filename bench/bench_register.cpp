@@ -17,8 +17,8 @@ namespace {
 
 QString temporaryTemplate()
 {
-    const QString parent = qEnvironmentVariableIsSet("VELMAR_BENCH_DIR") ? qEnvironmentVariable("VELMAR_BENCH_DIR")
-                                                                         : QDir::tempPath();
+    const QString parent =
+        qEnvironmentVariableIsSet("VELMAR_BENCH_DIR") ? qEnvironmentVariable("VELMAR_BENCH_DIR") : QDir::tempPath();
     return QDir(parent).filePath(QStringLiteral("velmar-bench-XXXXXX"));
 }
 
@@ -39,7 +39,8 @@ RegisterSize benchRegisterSize()
 BenchRegister::BenchRegister(const RegisterSize& size) : size_(size), dir_(temporaryTemplate())
 {
     if (!dir_.isValid())
-        throw std::runtime_error("cannot create " + temporaryTemplate().toStdString() + ": " + dir_.errorString().toStdString());
+        throw std::runtime_error("cannot create " + temporaryTemplate().toStdString() + ": " +
+                                 dir_.errorString().toStdString());
     dataFolder_ = dir_.filePath(QStringLiteral("Data"));
     nativePath_ = dir_.filePath(QStringLiteral("native.sqlite"));
 
@@ -57,7 +58,8 @@ BenchRegister::BenchRegister(const RegisterSize& size) : size_(size), dir_(tempo
     if (!(velmar == native))
         throw std::runtime_error("the dBase tables and the native copy give different contract lists");
     std::fprintf(stderr, "register: %d contracts, %lld installments, %d payments in %s (%.1f s to make)\n",
-                 size_.contracts, rateRows(), size_.payments, qPrintable(dir_.path()), double(timer.elapsed()) / 1000.0);
+                 size_.contracts, rateRows(), size_.payments, qPrintable(dir_.path()),
+                 double(timer.elapsed()) / 1000.0);
 }
 
 }  // namespace velmar::bench

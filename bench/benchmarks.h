@@ -11,8 +11,9 @@ void registerWriteBenchmarks(BenchRegister& reg);         // (b) UPDATE and (c) 
 void registerIndexationBenchmarks(BenchRegister& reg);    // re-indexing every installment, one rewrite of Rate.dbf
 void registerPenaltyBenchmarks(BenchRegister& reg);       // ComputePenalty on the seed penalty rates
 void registerListOpeningBenchmarks(BenchRegister& reg);   // the contract list window's grid, against the loading alone
-void registerReportBenchmarks(BenchRegister& reg);        // the debts list filled from its template, against from scratch
-void registerReceiptBenchmarks(BenchRegister& reg);       // one receipt, against the details query of its contract
-void registerSlipDebtsBenchmarks(BenchRegister& reg);     // the register's debts list and a year's slip, against filling from CSV
+void registerReportBenchmarks(BenchRegister& reg);   // the debts list filled from its template, against from scratch
+void registerReceiptBenchmarks(BenchRegister& reg);  // one receipt, against the details query of its contract
+void registerSlipDebtsBenchmarks(
+    BenchRegister& reg);  // the register's debts list and a year's slip, against filling from CSV
 
 }  // namespace velmar::bench

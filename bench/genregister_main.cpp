@@ -12,14 +12,15 @@
 namespace {
 
 // A whole number within [minimum, maximum], or a message on stderr and nothing.
-std::optional<qint64> numberOption(const QCommandLineParser& parser, const QString& name, qint64 minimum, qint64 maximum)
+std::optional<qint64> numberOption(const QCommandLineParser& parser, const QString& name, qint64 minimum,
+                                   qint64 maximum)
 {
     bool ok = false;
     const qint64 value = parser.value(name).toLongLong(&ok);
     if (ok && value >= minimum && value <= maximum)
         return value;
-    std::fprintf(stderr, "--%s needs a whole number from %lld to %lld, not \"%s\"\n", qPrintable(name), minimum, maximum,
-                 qPrintable(parser.value(name)));
+    std::fprintf(stderr, "--%s needs a whole number from %lld to %lld, not \"%s\"\n", qPrintable(name), minimum,
+                 maximum, qPrintable(parser.value(name)));
     return std::nullopt;
 }
 
@@ -34,18 +35,22 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Writes Contract.dbf, Rate.dbf, Chitante.dbf of a generated register "
-                                                    "(and the other permanent tables, empty) into OUTFOLDER."));
+    parser.setApplicationDescription(
+        QStringLiteral("Writes Contract.dbf, Rate.dbf, Chitante.dbf of a generated register "
+                       "(and the other permanent tables, empty) into OUTFOLDER."));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("OUTFOLDER"), QStringLiteral("the data folder to write; must hold no tables"));
+    parser.addPositionalArgument(QStringLiteral("OUTFOLDER"),
+                                 QStringLiteral("the data folder to write; must hold no tables"));
     const velmar::bench::RegisterSize defaults;
     const auto option = [](const char* name, const char* what, const char* value, qint64 fallback) {
-        return QCommandLineOption(QString::fromLatin1(name), QStringLiteral("%1 (default %2)").arg(QLatin1String(what)).arg(fallback),
+        return QCommandLineOption(QString::fromLatin1(name),
+                                  QStringLiteral("%1 (default %2)").arg(QLatin1String(what)).arg(fallback),
                                   QString::fromLatin1(value), QString::number(fallback));
     };
     parser.addOptions({
         option("contracts", "number of contracts", "N", defaults.contracts),
-        option("installments-per-contract", "yearly installments of each contract", "K", defaults.installmentsPerContract),
+        option("installments-per-contract", "yearly installments of each contract", "K",
+               defaults.installmentsPerContract),
         option("payments", "number of payment rows", "M", defaults.payments),
         option("seed", "seed of the random choices", "S", qint64(defaults.seed)),
     });

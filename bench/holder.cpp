@@ -33,7 +33,7 @@ std::string personalCode(Random& random, bool female)
     const bool born2000s = birth.year() >= 2000;
     const int sex = (born2000s ? 5 : 1) + (female ? 1 : 0);
     const std::string body = std::to_string(sex) + digits(birth.year() % 100, 2) + digits(birth.month(), 2) +
-                             digits(birth.day(), 2) + digits(random.between(1, 40), 2) + digits(random.between(1, 999), 3);
+        digits(birth.day(), 2) + digits(random.between(1, 40), 2) + digits(random.between(1, 999), 3);
     const int control = digitSum(body, "279146358279") % 11;
     return body + std::to_string(control == 10 ? 1 : control);
 }
@@ -67,8 +67,8 @@ std::string address(Random& random)
     std::string text = "Str. " + pickText(random, streets()) + " nr. " + std::to_string(random.between(1, 180));
     if (random.percent(25))
         text += ", bl. " + std::string(1, char('A' + random.between(0, 7))) + std::to_string(random.between(1, 20)) +
-                ", sc. " + std::string(1, char('A' + random.between(0, 3))) + ", ap. " +
-                std::to_string(random.between(1, 80));
+            ", sc. " + std::string(1, char('A' + random.between(0, 3))) + ", ap. " +
+            std::to_string(random.between(1, 80));
     return text;
 }
 

@@ -4,8 +4,8 @@
 #include "contracts/contract_list.h"
 #include "contracts/contract_list_window.h"
 
-#include <benchmark/benchmark.h>
 #include <algorithm>
+#include <benchmark/benchmark.h>
 
 namespace velmar::bench {
 
@@ -17,23 +17,30 @@ constexpr int kScreenRows = 40;  // what the first paint of the grid asks for, a
 
 void registerListOpeningBenchmarks(BenchRegister& reg)
 {
-    benchmark::RegisterBenchmark("OpenList/LoadOnly", [&reg](benchmark::State& state) {
-        for (auto _ : state)
-            benchmark::DoNotOptimize(LoadContractList(reg.velmar()));
-    })->Unit(benchmark::kMillisecond)->UseRealTime();
+    benchmark::RegisterBenchmark("OpenList/LoadOnly",
+                                 [&reg](benchmark::State& state) {
+                                     for (auto _ : state)
+                                         benchmark::DoNotOptimize(LoadContractList(reg.velmar()));
+                                 })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
     // As the window opens: default order, "only active" checked, the last screenful's texts.
-    benchmark::RegisterBenchmark("OpenList/LoadAndModel", [&reg](benchmark::State& state) {
-        for (auto _ : state) {
-            RowsModel<ContractRow> model(contractListColumns(), nullptr);
-            model.setRows(LoadContractList(reg.velmar()));
-            model.setFilter([only = ContractFilter{QString(), QString(), true}](const ContractRow& r) {
-                return only.accepts(r);
-            });
-            for (int r = std::max(model.rowCount() - kScreenRows, 0); r < model.rowCount(); ++r)
-                for (int c = 0; c < model.columnCount(); ++c)
-                    benchmark::DoNotOptimize(model.data(model.index(r, c), Qt::DisplayRole));
-        }
-    })->Unit(benchmark::kMillisecond)->UseRealTime();
+    benchmark::RegisterBenchmark(
+        "OpenList/LoadAndModel",
+        [&reg](benchmark::State& state) {
+            for (auto _ : state) {
+                RowsModel<ContractRow> model(contractListColumns(), nullptr);
+                model.setRows(LoadContractList(reg.velmar()));
+                model.setFilter([only = ContractFilter{QString(), QString(), true}](const ContractRow& r) {
+                    return only.accepts(r);
+                });
+                for (int r = std::max(model.rowCount() - kScreenRows, 0); r < model.rowCount(); ++r)
+                    for (int c = 0; c < model.columnCount(); ++c)
+                        benchmark::DoNotOptimize(model.data(model.index(r, c), Qt::DisplayRole));
+            }
+        })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
 }
 
 }  // namespace velmar::bench

@@ -19,8 +19,10 @@ int bindOne(sqlite3_stmt* stmt, int index, const QVariant& value)
         return sqlite3_bind_null(stmt, index);
     switch (value.typeId()) {
     case QMetaType::Int:
-    case QMetaType::LongLong: return sqlite3_bind_int64(stmt, index, value.toLongLong());
-    case QMetaType::Double: return sqlite3_bind_double(stmt, index, value.toDouble());
+    case QMetaType::LongLong:
+        return sqlite3_bind_int64(stmt, index, value.toLongLong());
+    case QMetaType::Double:
+        return sqlite3_bind_double(stmt, index, value.toDouble());
     default: {
         const QByteArray text = value.toString().toUtf8();
         return sqlite3_bind_text(stmt, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
@@ -32,7 +34,8 @@ int bindOne(sqlite3_stmt* stmt, int index, const QVariant& value)
 
 NativeDb::NativeDb(const QString& path)
 {
-    if (sqlite3_open_v2(path.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+        SQLITE_OK) {
         const std::string message = db_ ? sqlite3_errmsg(db_) : "out of memory";
         sqlite3_close_v2(db_);
         throw std::runtime_error("cannot open " + path.toStdString() + ": " + message);
@@ -70,9 +73,12 @@ void NativeStatement::bind(const QVariantList& params)
 bool NativeStatement::step()
 {
     switch (sqlite3_step(stmt_)) {
-    case SQLITE_ROW: return true;
-    case SQLITE_DONE: return false;
-    default: failed(db_, "step");
+    case SQLITE_ROW:
+        return true;
+    case SQLITE_DONE:
+        return false;
+    default:
+        failed(db_, "step");
     }
 }
 

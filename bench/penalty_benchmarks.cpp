@@ -1,9 +1,9 @@
 // ComputePenalty over the seed penalty rates, a million calls on varied installments per iteration.
 #include "bench/benchmarks.h"
 
+#include "app/rate_tables.h"
 #include "bench/random.h"
 #include "bench/rate_seeding.h"
-#include "app/rate_tables.h"
 #include "store/dates.h"
 
 #include <benchmark/benchmark.h>
@@ -54,8 +54,8 @@ void registerPenaltyBenchmarks(BenchRegister& reg)
             benchmark::DoNotOptimize(sum);
         }
         state.SetItemsProcessed(state.iterations() * kCalls);
-        state.counters["ns_per_call"] = benchmark::Counter(
-            kCalls, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+        state.counters["ns_per_call"] =
+            benchmark::Counter(kCalls, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
     })->Unit(benchmark::kMillisecond);
 }
 

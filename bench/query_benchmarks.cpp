@@ -21,30 +21,42 @@ ResultDigest nativeContractList(NativeDb& db)
 
 void registerContractListBenchmarks(BenchRegister& reg)
 {
-    benchmark::RegisterBenchmark("ContractList/Velmar", [&reg](benchmark::State& state) {
-        for (auto _ : state)
-            benchmark::DoNotOptimize(reg.velmar().select(contractListQuery()));
-    })->Unit(benchmark::kMillisecond)->UseRealTime();
-    benchmark::RegisterBenchmark("ContractList/Native", [&reg](benchmark::State& state) {
-        for (auto _ : state)
-            benchmark::DoNotOptimize(nativeContractList(reg.native()));
-    })->Unit(benchmark::kMillisecond)->UseRealTime();
+    benchmark::RegisterBenchmark("ContractList/Velmar",
+                                 [&reg](benchmark::State& state) {
+                                     for (auto _ : state)
+                                         benchmark::DoNotOptimize(reg.velmar().select(contractListQuery()));
+                                 })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("ContractList/Native",
+                                 [&reg](benchmark::State& state) {
+                                     for (auto _ : state)
+                                         benchmark::DoNotOptimize(nativeContractList(reg.native()));
+                                 })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
 }
 
 void registerFirstLoadBenchmarks(BenchRegister& reg)
 {
-    benchmark::RegisterBenchmark("FirstLoad/Velmar", [&reg](benchmark::State& state) {
-        for (auto _ : state) {
-            Database db(reg.dataFolder());
-            benchmark::DoNotOptimize(db.select(contractListQuery()));
-        }
-    })->Unit(benchmark::kMillisecond)->UseRealTime();
-    benchmark::RegisterBenchmark("FirstLoad/Native", [&reg](benchmark::State& state) {
-        for (auto _ : state) {
-            NativeDb db(reg.nativePath());
-            benchmark::DoNotOptimize(nativeContractList(db));
-        }
-    })->Unit(benchmark::kMillisecond)->UseRealTime();
+    benchmark::RegisterBenchmark("FirstLoad/Velmar",
+                                 [&reg](benchmark::State& state) {
+                                     for (auto _ : state) {
+                                         Database db(reg.dataFolder());
+                                         benchmark::DoNotOptimize(db.select(contractListQuery()));
+                                     }
+                                 })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("FirstLoad/Native",
+                                 [&reg](benchmark::State& state) {
+                                     for (auto _ : state) {
+                                         NativeDb db(reg.nativePath());
+                                         benchmark::DoNotOptimize(nativeContractList(db));
+                                     }
+                                 })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
 }
 
 }  // namespace velmar::bench

@@ -2,10 +2,10 @@
 // what the clerk waits for after "Listeaza Chitanta", against what opening the contract costs anyway.
 #include "bench/benchmarks.h"
 
-#include "bench/rate_seeding.h"
 #include "app/app_context.h"
 #include "app/interaction.h"
 #include "app/rate_tables.h"
+#include "bench/rate_seeding.h"
 #include "payments/installment_status.h"
 #include "payments/receipt.h"
 #include "payments/receipt_template.h"
@@ -67,21 +67,29 @@ void registerReceiptBenchmarks(BenchRegister& reg)
             setup = std::make_unique<ReceiptSetup>(reg);
         return *setup;
     };
-    benchmark::RegisterBenchmark("Receipt/TenInstallments", [prepared](benchmark::State& state) {
-        ReceiptSetup& s = prepared();
-        NoOpener opener;
-        TRTFReplace rtf(opener);
-        for (auto _ : state) {
-            ScriptedInteraction ui;
-            // As the details window does it: the old TEMP/Chitanta0.rtf is deleted and written anew.
-            benchmark::DoNotOptimize(WriteReceipt(s.app, ui, rtf, s.idchit));
-        }
-    })->Unit(benchmark::kMillisecond)->UseRealTime();
-    benchmark::RegisterBenchmark("Receipt/DetailsQuery", [prepared](benchmark::State& state) {
-        ReceiptSetup& s = prepared();
-        for (auto _ : state)
-            benchmark::DoNotOptimize(LoadContractStatus(s.app.db(), s.app.rates(), kContract, 99999, kCalcDay));
-    })->Unit(benchmark::kMillisecond)->UseRealTime();
+    benchmark::RegisterBenchmark("Receipt/TenInstallments",
+                                 [prepared](benchmark::State& state) {
+                                     ReceiptSetup& s = prepared();
+                                     NoOpener opener;
+                                     TRTFReplace rtf(opener);
+                                     for (auto _ : state) {
+                                         ScriptedInteraction ui;
+                                         // As the details window does it: the old TEMP/Chitanta0.rtf is deleted and
+                                         // written anew.
+                                         benchmark::DoNotOptimize(WriteReceipt(s.app, ui, rtf, s.idchit));
+                                     }
+                                 })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("Receipt/DetailsQuery",
+                                 [prepared](benchmark::State& state) {
+                                     ReceiptSetup& s = prepared();
+                                     for (auto _ : state)
+                                         benchmark::DoNotOptimize(
+                                             LoadContractStatus(s.app.db(), s.app.rates(), kContract, 99999, kCalcDay));
+                                 })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
 }
 
 }  // namespace velmar::bench

@@ -186,8 +186,8 @@ void generateRegister(const RegisterSize& size, const RowSink& sink)
         contract.rata = random.between(5, 2500) * 10;
         contract.schedule = schedule(random, signedOn, size.installmentsPerContract);
         // An even share of the payments per contract, so the total is exactly the one asked for.
-        const std::int64_t share = std::int64_t(size.payments) * (c + 1) / size.contracts -
-                                   std::int64_t(size.payments) * c / size.contracts;
+        const std::int64_t share =
+            std::int64_t(size.payments) * (c + 1) / size.contracts - std::int64_t(size.payments) * c / size.contracts;
         const std::vector<Payment> made = payments(random, contract, int(share));
 
         fillContract(contractRow, random, contract);

@@ -30,8 +30,10 @@ ReportDataset debts()
 {
     Random random(11);
     ReportDataset data;
-    for (const char* text : {"NUME", "CNP", "ROL"}) data.columns.push_back({text, true});
-    for (const char* number : {"DATAPEN", "CURENT", "RESTANTA", "PENTOTAL"}) data.columns.push_back({number, false});
+    for (const char* text : {"NUME", "CNP", "ROL"})
+        data.columns.push_back({text, true});
+    for (const char* number : {"DATAPEN", "CURENT", "RESTANTA", "PENTOTAL"})
+        data.columns.push_back({number, false});
     for (int i = 0; i < kRecords; ++i) {
         data.rows.push_back({QStringLiteral("Popescu Ion %1").arg(i), QString::number(1800101000000 + i),
                              QStringLiteral("R%1").arg(i), double(random.between(36526, 46000)),
@@ -76,15 +78,17 @@ void writeFromScratch(benchmark::State& state)
         int row = kFirstDataRow;
         for (const QVariantList& record : data.rows) {
             book.setNumber(row, 1, row - kFirstDataRow + 1, text);
-            for (int c = 0; c < 3; ++c) book.setText(row, 2 + c, record[c].toString(), text);
+            for (int c = 0; c < 3; ++c)
+                book.setText(row, 2 + c, record[c].toString(), text);
             book.setNumber(row, 5, record[3].toDouble(), date);
-            for (int c = 4; c < 7; ++c) book.setNumber(row, 2 + c, record[c].toDouble(), amount);
+            for (int c = 4; c < 7; ++c)
+                book.setNumber(row, 2 + c, record[c].toDouble(), amount);
             book.setFormula(row, 9, QStringLiteral("F%1+G%1+H%1").arg(row), amount);
             ++row;
         }
         for (const char column : {'F', 'G', 'H', 'I'})
-            book.setFormula(row, column - 'A' + 1, QStringLiteral("SUM(%1%2:%1%3)").arg(column).arg(kFirstDataRow).arg(row - 1),
-                            amount);
+            book.setFormula(row, column - 'A' + 1,
+                            QStringLiteral("SUM(%1%2:%1%3)").arg(column).arg(kFirstDataRow).arg(row - 1), amount);
         book.save(dir.filePath("scratch.xls"));
     }
 }

@@ -10,9 +10,14 @@ void ResultDigest::add(sqlite3_stmt* row)
     ++rows;
     for (int c = 0, n = sqlite3_column_count(row); c < n; ++c) {
         switch (sqlite3_column_type(row, c)) {
-        case SQLITE_INTEGER: numberSum += sqlite3_column_int64(row, c); break;
-        case SQLITE_FLOAT: numberSum += qint64(sqlite3_column_double(row, c)); break;
-        case SQLITE_NULL: break;
+        case SQLITE_INTEGER:
+            numberSum += sqlite3_column_int64(row, c);
+            break;
+        case SQLITE_FLOAT:
+            numberSum += qint64(sqlite3_column_double(row, c));
+            break;
+        case SQLITE_NULL:
+            break;
         default:
             sqlite3_column_text(row, c);
             textBytes += sqlite3_column_bytes(row, c);

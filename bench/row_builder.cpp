@@ -28,7 +28,8 @@ std::vector<Cell> RowBuilder::take()
     const auto missing = std::find(given_.begin(), given_.end(), false);
     if (missing != given_.end())
         throw std::logic_error(table_.name.toStdString() + "." +
-                               table_.fields[size_t(missing - given_.begin())].name.toStdString() + " was not generated");
+                               table_.fields[size_t(missing - given_.begin())].name.toStdString() +
+                               " was not generated");
     std::fill(given_.begin(), given_.end(), false);
     std::vector<Cell> row(cells_.size());
     row.swap(cells_);

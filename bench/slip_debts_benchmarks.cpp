@@ -3,9 +3,9 @@
 // turning that CSV into a workbook, as an office would do by hand.
 #include "bench/benchmarks.h"
 
-#include "bench/rate_seeding.h"
 #include "app/progress_counter.h"
 #include "app/rate_tables.h"
+#include "bench/rate_seeding.h"
 #include "platform/document_opener.h"
 #include "reports/csv_dataset.h"
 #include "reports/debts_list.h"
@@ -54,8 +54,9 @@ QByteArray csvOf(const ReportDataset& rows)
     for (const QVariantList& row : rows.rows) {
         QStringList fields;
         for (size_t c = 0; c < rows.columns.size(); ++c)
-            fields << (rows.columns[c].isText ? u'"' + row[int(c)].toString().replace(u'"', QStringLiteral("\"\"")) + u'"'
-                                              : QString::number(row[int(c)].toLongLong()));
+            fields << (rows.columns[c].isText
+                           ? u'"' + row[int(c)].toString().replace(u'"', QStringLiteral("\"\"")) + u'"'
+                           : QString::number(row[int(c)].toLongLong()));
         csv += fields.join(u',').toUtf8() + '\n';
     }
     return csv;
@@ -95,10 +96,7 @@ ReportDataset readCsv(const QString& path)
     return ReadCsvDataset(file.readAll(), path);
 }
 
-void reportRows(benchmark::State& state, size_t rows)
-{
-    state.counters["rows"] = double(rows);
-}
+void reportRows(benchmark::State& state, size_t rows) { state.counters["rows"] = double(rows); }
 
 void debtsReport(benchmark::State& state, BenchRegister& reg)
 {
@@ -152,8 +150,13 @@ void libreOfficeConversion(benchmark::State& state, BenchRegister& reg)
         state.SkipWithError("LibreOffice is not installed");
         return;
     }
-    const QStringList args{"-env:UserInstallation=file://" + b.dir.filePath("lo-profile"), "--headless",
-                           "--convert-to", "xls", "--outdir", b.dir.filePath("lo"), b.debtsCsv};
+    const QStringList args{"-env:UserInstallation=file://" + b.dir.filePath("lo-profile"),
+                           "--headless",
+                           "--convert-to",
+                           "xls",
+                           "--outdir",
+                           b.dir.filePath("lo"),
+                           b.debtsCsv};
     QProcess::execute(office, args);  // the profile is made on the first start: not timed
     for (auto _ : state)
         QProcess::execute(office, args);
@@ -164,16 +167,24 @@ void libreOfficeConversion(benchmark::State& state, BenchRegister& reg)
 void registerSlipDebtsBenchmarks(BenchRegister& reg)
 {
     benchmark::RegisterBenchmark("DebtsListRegister/Report", [&reg](benchmark::State& s) { debtsReport(s, reg); })
-        ->Unit(benchmark::kMillisecond)->UseRealTime();
-    benchmark::RegisterBenchmark("DebtsListRegister/FillFromCsv", [&reg](benchmark::State& s) { fillFromCsv(s, reg, true); })
-        ->Unit(benchmark::kMillisecond)->UseRealTime();
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("DebtsListRegister/FillFromCsv",
+                                 [&reg](benchmark::State& s) { fillFromCsv(s, reg, true); })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
     benchmark::RegisterBenchmark("DebtsListRegister/LibreOfficeCsvToXls",
                                  [&reg](benchmark::State& s) { libreOfficeConversion(s, reg); })
-        ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime()
+        ->Iterations(3);
     benchmark::RegisterBenchmark("PaymentsSlipYear/Report", [&reg](benchmark::State& s) { slipReport(s, reg); })
-        ->Unit(benchmark::kMillisecond)->UseRealTime();
-    benchmark::RegisterBenchmark("PaymentsSlipYear/FillFromCsv", [&reg](benchmark::State& s) { fillFromCsv(s, reg, false); })
-        ->Unit(benchmark::kMillisecond)->UseRealTime();
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("PaymentsSlipYear/FillFromCsv",
+                                 [&reg](benchmark::State& s) { fillFromCsv(s, reg, false); })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
 }
 
 }  // namespace velmar::bench

@@ -29,12 +29,15 @@ Execute nativeExecute(BenchRegister& reg)
 // ACHITAT really changes: an UPDATE that changes nothing would write nothing.
 void registerUpdate(const char* name, BenchRegister& reg, Execute execute)
 {
-    benchmark::RegisterBenchmark(name, [&reg, execute, done = qint64(0)](benchmark::State& state) mutable {
-        for (auto _ : state) {
-            const qint64 idRata = 1 + (done++ * 7919) % reg.rateRows();
-            execute(rateUpdate(), {qint64(1), idRata});
-        }
-    })->Unit(benchmark::kMicrosecond)->UseRealTime();
+    benchmark::RegisterBenchmark(name,
+                                 [&reg, execute, done = qint64(0)](benchmark::State& state) mutable {
+                                     for (auto _ : state) {
+                                         const qint64 idRata = 1 + (done++ * 7919) % reg.rateRows();
+                                         execute(rateUpdate(), {qint64(1), idRata});
+                                     }
+                                 })
+        ->Unit(benchmark::kMicrosecond)
+        ->UseRealTime();
 }
 
 QVariantList newInstallment(const BenchRegister& reg, qint64 idRata)
@@ -58,14 +61,17 @@ QVariantList newInstallment(const BenchRegister& reg, qint64 idRata)
 void registerInsert(const char* name, BenchRegister& reg, Execute execute)
 {
     const QString insert = insertStatement(permanentTable(u"Rate"));
-    benchmark::RegisterBenchmark(name, [&reg, execute, insert, last = reg.rateRows()](benchmark::State& state) mutable {
-        for (auto _ : state) {
-            state.PauseTiming();
-            const QVariantList params = newInstallment(reg, ++last);
-            state.ResumeTiming();
-            execute(insert, params);
-        }
-    })->Unit(benchmark::kMicrosecond)->UseRealTime();
+    benchmark::RegisterBenchmark(name,
+                                 [&reg, execute, insert, last = reg.rateRows()](benchmark::State& state) mutable {
+                                     for (auto _ : state) {
+                                         state.PauseTiming();
+                                         const QVariantList params = newInstallment(reg, ++last);
+                                         state.ResumeTiming();
+                                         execute(insert, params);
+                                     }
+                                 })
+        ->Unit(benchmark::kMicrosecond)
+        ->UseRealTime();
 }
 
 }  // namespace

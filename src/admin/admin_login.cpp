@@ -1,15 +1,18 @@
 // The administrator login.
 #include "admin/admin_login.h"
 
-#include "app/interaction.h"
-#include "admin/password_code.h"
 #include "admin/admin_texts.h"
+#include "admin/password_code.h"
+#include "app/interaction.h"
 #include "store/settings.h"
 
 namespace velmar {
 
 namespace {
-QString storedPassword(Settings& settings) { return settings.ReadSetting(QStringLiteral("INIT"), QStringLiteral("WIN")); }
+QString storedPassword(Settings& settings)
+{
+    return settings.ReadSetting(QStringLiteral("INIT"), QStringLiteral("WIN"));
+}
 }  // namespace
 
 LoginOutcome AdministratorLogin(bool& administrator, Settings& settings, Interaction& ui, PasswordPrompt& prompt)

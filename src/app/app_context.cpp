@@ -48,8 +48,7 @@ AppContext::AppContext(QString programFolder, QString systemFolder, QString data
       ids_(std::make_unique<IdCounters>(*settings_, *db_)),
       rates_(std::make_unique<RateTables>()),
       userText_(logUserText())
-{
-}
+{}
 
 AppContext::~AppContext() = default;
 

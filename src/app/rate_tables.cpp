@@ -18,8 +18,8 @@ template <typename Rate>
 std::vector<Rate> loadRows(Database& db, const QString& table,
                            std::initializer_list<typename RowReader<Rate>::Column> columns)
 {
-    const QueryResult rows = db.select(
-        QStringLiteral("SELECT %1 FROM %2 ORDER BY DATASTAB").arg(permanentTable(table).columnList(), table));
+    const QueryResult rows =
+        db.select(QStringLiteral("SELECT %1 FROM %2 ORDER BY DATASTAB").arg(permanentTable(table).columnList(), table));
     const RowReader<Rate> reader(rows, columns);
     std::vector<Rate> loaded;
     loaded.reserve(rows.rows.size());
@@ -32,10 +32,9 @@ std::vector<Rate> loadRows(Database& db, const QString& table,
 
 void RateTables::LoadPenaltyRates(Database& db)
 {
-    setPenaltyRates(loadRows<PenaltyRate>(db, QStringLiteral("PenalIst"),
-                                          {{u"DATASTAB", &PenaltyRate::day},
-                                           {u"PEZI", &PenaltyRate::perDay},
-                                           {u"PELUNA", &PenaltyRate::perMonth}}));
+    setPenaltyRates(loadRows<PenaltyRate>(
+        db, QStringLiteral("PenalIst"),
+        {{u"DATASTAB", &PenaltyRate::day}, {u"PEZI", &PenaltyRate::perDay}, {u"PELUNA", &PenaltyRate::perMonth}}));
 }
 
 void RateTables::LoadInflationRates(Database& db)
@@ -65,9 +64,9 @@ double RateTables::ComputePenalty(double calcDate, double startDate, double stop
         return 0;
 
     // i: the first dated row after day S (N + 1 when none); the rates in force on day S are row i - 1's.
-    const size_t i = size_t(std::upper_bound(R.begin() + 1, R.end(), S, [](double day, const PenaltyRate& r) {
-                                return day < r.day;
-                            }) - R.begin());
+    const size_t i = size_t(
+        std::upper_bound(R.begin() + 1, R.end(), S, [](double day, const PenaltyRate& r) { return day < r.day; }) -
+        R.begin());
     auto months = [](double a, double b) { return double(MonthsBetween(qint64(a), qint64(b))); };
 
     double P = 0;

@@ -31,8 +31,8 @@ public:
 
     const std::vector<PenaltyRate>& penaltyRates() const { return penalty_; }  // rows 1..N after row 0
     const std::vector<InflationRate>& inflationRates() const { return inflation_; }
-    void setPenaltyRates(std::vector<PenaltyRate> datedRows);      // without row 0, ascending
-    void setInflationRates(std::vector<InflationRate> rows);      // ascending
+    void setPenaltyRates(std::vector<PenaltyRate> datedRows);  // without row 0, ascending
+    void setInflationRates(std::vector<InflationRate> rows);   // ascending
 
     // The penalty owed for the delay from startDate to calcDate (never past stopDate unless that is
     // 99999), as a fraction of the amount: per-day rates over days plus per-month rates over month steps.

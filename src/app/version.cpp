@@ -18,7 +18,8 @@ void RecordVersion(AppContext& app)
 {
     app.settings().WriteMachineSetting(QStringLiteral("CALE"), QDir::toNativeSeparators(app.programFolder()));
     app.settings().WriteMachineSetting(QStringLiteral("VER"), versionText());
-    Settings(localDataFolder(), app.systemFolder()).WriteNumberSetting(QString::number(kProductCode), QStringLiteral("VER"), kVersion);
+    Settings(localDataFolder(), app.systemFolder())
+        .WriteNumberSetting(QString::number(kProductCode), QStringLiteral("VER"), kVersion);
 }
 
 }  // namespace velmar

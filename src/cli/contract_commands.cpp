@@ -1,6 +1,8 @@
 // velmar-cli contract add | modify | delete | list: the contract register without its windows.
 #include "cli/commands.h"
 
+#include "app/app_context.h"
+#include "app/interaction.h"
 #include "cli/options.h"
 #include "contracts/contract_fields.h"
 #include "contracts/contract_input.h"
@@ -8,8 +10,6 @@
 #include "contracts/contract_operations.h"
 #include "contracts/contract_texts.h"
 #include "contracts/contract_validation.h"
-#include "app/app_context.h"
-#include "app/interaction.h"
 #include "store/clock.h"
 #include "store/counties.h"
 #include "store/dates.h"
@@ -74,7 +74,8 @@ private:
             return;
         const QString typed = o_.value(name);
         if (!fitsNumericLimits(typed, box))
-            throw StoreError(texts::outsideNumericBox(QStringLiteral("--") + name, typed, box.integerDigits, box.decimals));
+            throw StoreError(
+                texts::outsideNumericBox(QStringLiteral("--") + name, typed, box.integerDigits, box.decimals));
         field = typed;
     }
     void date(const char* name, QDate& field) const
@@ -154,14 +155,27 @@ int list(const Options& o, QTextStream& out)
     for (const ContractRow& r : LoadContractList(app->db(), o.value("sort"))) {
         if (!filter.accepts(r))
             continue;
-        const QStringList fields{
-            QString::number(r.idcon),  QString::number(r.nrcon),    DayToText(double(r.datacon)),
-            QString::number(r.nrrate), csvField(r.activ),           csvField(r.nume),
-            csvField(r.rol),           csvField(r.cnp),             csvField(r.adresa),
-            csvField(r.loc),           csvField(r.jud),             formatNumber(r.supraft),
-            QString::number(r.rata),   csvField(r.moneda),          csvField(r.tiprata),
-            DayToText(double(r.datarata1)), DayToText(double(r.datapen1)), QString::number(r.tippenal),
-            stopPenText(r.stopPen),    csvField(r.obs),             QString::number(r.restanta)};
+        const QStringList fields{QString::number(r.idcon),
+                                 QString::number(r.nrcon),
+                                 DayToText(double(r.datacon)),
+                                 QString::number(r.nrrate),
+                                 csvField(r.activ),
+                                 csvField(r.nume),
+                                 csvField(r.rol),
+                                 csvField(r.cnp),
+                                 csvField(r.adresa),
+                                 csvField(r.loc),
+                                 csvField(r.jud),
+                                 formatNumber(r.supraft),
+                                 QString::number(r.rata),
+                                 csvField(r.moneda),
+                                 csvField(r.tiprata),
+                                 DayToText(double(r.datarata1)),
+                                 DayToText(double(r.datapen1)),
+                                 QString::number(r.tippenal),
+                                 stopPenText(r.stopPen),
+                                 csvField(r.obs),
+                                 QString::number(r.restanta)};
         out << fields.join(u',') << '\n';
     }
     return 0;

@@ -1,12 +1,12 @@
 // velmar-cli penalty, months, factor, reindex and rates: the debt computations and the rate tables.
 #include "cli/commands.h"
 
+#include "app/app_context.h"
+#include "app/progress_counter.h"
+#include "app/rate_tables.h"
 #include "cli/options.h"
 #include "debt/indexation.h"
 #include "debt/rate_edits.h"
-#include "app/rate_tables.h"
-#include "app/app_context.h"
-#include "app/progress_counter.h"
 #include "store/dates.h"
 #include "store/rounding.h"
 #include "store/sql/database.h"
@@ -67,7 +67,8 @@ int penaltyRates(AppContext& app, const Options& o, QTextStream& out)
         out << AddPenaltyRate(db, app.ids(), penaltyEdit(o, {})) << '\n';
     } else if (verb == u"change") {
         const qint64 id = idArgument(o.positional.value(2), QStringLiteral("IDP"));
-        const QVariantList current = currentRow(db, QStringLiteral("SELECT DATASTAB, PEZI, PELUNA FROM PenalIst WHERE IDP = ?"), id);
+        const QVariantList current =
+            currentRow(db, QStringLiteral("SELECT DATASTAB, PEZI, PELUNA FROM PenalIst WHERE IDP = ?"), id);
         ChangePenaltyRate(db, id, penaltyEdit(o, current));
     } else if (verb == u"delete") {
         DeletePenaltyRate(db, idArgument(o.positional.value(2), QStringLiteral("IDP")));
@@ -91,7 +92,10 @@ int inflationRates(AppContext& app, const Options& o, QTextStream& out)
         out << editor.add(inflationEdit(o, {})) << '\n';
     } else if (verb == u"change") {
         const qint64 id = idArgument(o.positional.value(2), QStringLiteral("IDINF"));
-        editor.change(id, inflationEdit(o, currentRow(db, QStringLiteral("SELECT DATASTAB, VALOARE FROM Inflatie WHERE IDINF = ?"), id)));
+        editor.change(
+            id,
+            inflationEdit(
+                o, currentRow(db, QStringLiteral("SELECT DATASTAB, VALOARE FROM Inflatie WHERE IDINF = ?"), id)));
     } else if (verb == u"delete") {
         editor.remove(idArgument(o.positional.value(2), QStringLiteral("IDINF")));
     } else {

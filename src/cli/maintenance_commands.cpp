@@ -2,8 +2,8 @@
 #include "cli/commands.h"
 
 #include "app/app_context.h"
-#include "session/local_maintenance.h"
 #include "app/version.h"
+#include "session/local_maintenance.h"
 #include "store/action_log.h"
 #include "store/dates.h"
 #include "store/sql/csv_format.h"
@@ -16,9 +16,11 @@ int initCommand(const QStringList&, QTextStream& out)
     RecordVersion(*app);
     const MaintenanceReport r = RunLocalMaintenance(*app, [] {});
     out << "Folder de date: " << app->dataFolder() << '\n';
-    out << "Tabele create: " << (r.created.isEmpty() ? QStringLiteral("-") : r.created.join(QStringLiteral(", "))) << '\n';
+    out << "Tabele create: " << (r.created.isEmpty() ? QStringLiteral("-") : r.created.join(QStringLiteral(", ")))
+        << '\n';
     out << "Istoric: " << r.logEntriesRemoved << " actiuni vechi sterse\n";
-    out << "Sabloane scrise: " << (r.carriedFilesWritten.isEmpty() ? QStringLiteral("-") : r.carriedFilesWritten.join(QStringLiteral(", ")))
+    out << "Sabloane scrise: "
+        << (r.carriedFilesWritten.isEmpty() ? QStringLiteral("-") : r.carriedFilesWritten.join(QStringLiteral(", ")))
         << '\n';
     out << "Contract.StopPen: " << (r.upgrade.stopPenAdded ? "coloana adaugata" : "exista") << ", "
         << r.upgrade.stopPenFilled << " contracte completate cu 99999\n";

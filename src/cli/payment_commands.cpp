@@ -1,16 +1,16 @@
 // velmar-cli details | pay | undo | payments: a contract's installments at a date, and its payments.
 #include "cli/commands.h"
 
+#include "app/app_context.h"
+#include "app/progress_counter.h"
+#include "app/rate_tables.h"
 #include "cli/options.h"
 #include "contracts/contract_list.h"
 #include "contracts/contract_texts.h"
-#include "app/rate_tables.h"
 #include "payments/installment_status.h"
 #include "payments/payment_list.h"
 #include "payments/payment_recording.h"
 #include "payments/payment_texts.h"
-#include "app/app_context.h"
-#include "app/progress_counter.h"
 #include "store/clock.h"
 #include "store/dates.h"
 #include "store/id_counters.h"
@@ -66,12 +66,18 @@ int detailsCommand(const QStringList& args, QTextStream& out)
                                                      dayNumber(calculationDate(c.options)));
     out << "NRRATA,DATARATA,DATAPEN,ULTIMA,RATAINI,RATACALC,ACHITAT,RESTANTA,PENALREST,PENALCUR,PENALTOT,DEACHITAT\n";
     for (const InstallmentStatus& s : status.installments) {
-        const QStringList fields{QString::number(s.nrrata),    day(s.datarata),
-                                 day(s.datapen),               day(s.ultima),
-                                 QString::number(s.rataini),   QString::number(s.ratacalc),
-                                 QString::number(s.achitat),   QString::number(s.restanta),
-                                 QString::number(s.penalrest), QString::number(s.penalcur),
-                                 QString::number(s.penaltot),  QString::number(s.deachitat)};
+        const QStringList fields{QString::number(s.nrrata),
+                                 day(s.datarata),
+                                 day(s.datapen),
+                                 day(s.ultima),
+                                 QString::number(s.rataini),
+                                 QString::number(s.ratacalc),
+                                 QString::number(s.achitat),
+                                 QString::number(s.restanta),
+                                 QString::number(s.penalrest),
+                                 QString::number(s.penalcur),
+                                 QString::number(s.penaltot),
+                                 QString::number(s.deachitat)};
         out << fields.join(u',') << '\n';
     }
     out << "TOTAL," << status.totals.restanta << ',' << status.totals.penalitati << ',' << status.totals.dePlata()
@@ -87,9 +93,10 @@ int payCommand(const QStringList& args, QTextStream& out)
     const Options& o = c.options;
     if (!o.has("amount"))
         throw StoreError(QStringLiteral("Folosire: %1").arg(usage));
-    const PaymentInput input{o.value("doc", payment_texts::kDocumentKinds.front()),
-                             boxText(o, "nr", nrChitBox(), QString::number(c.app->ids().PeekId(QStringLiteral("NRCHIT")))),
-                             boxText(o, "amount", totalBox(), {}).toLongLong(), calculationDate(o)};
+    const PaymentInput input{
+        o.value("doc", payment_texts::kDocumentKinds.front()),
+        boxText(o, "nr", nrChitBox(), QString::number(c.app->ids().PeekId(QStringLiteral("NRCHIT")))),
+        boxText(o, "amount", totalBox(), {}).toLongLong(), calculationDate(o)};
     const PaymentOutcome outcome = RecordPayment(*c.app, c.contract.idcon, input);
     if (outcome.problem)
         refuse(*outcome.problem);
@@ -114,7 +121,7 @@ int paymentsCommand(const QStringList& args, QTextStream& out)
     const ContractArgs c = contractArgs(args, {}, QStringLiteral("velmar-cli payments IDCON"));
     out << "IDCHIT,DOCJUS,NRCHIT,DATACHIT,SUMA,PENAL,TOTAL\n";
     for (const PaymentLine& p : LoadPaymentList(c.app->db(), c.contract.idcon)) {
-        const QStringList fields{QString::number(p.idchit), csvField(p.docjus), QString::number(p.nrchit),
+        const QStringList fields{QString::number(p.idchit), csvField(p.docjus),      QString::number(p.nrchit),
                                  day(p.datachit),           QString::number(p.suma), QString::number(p.penal),
                                  QString::number(p.total())};
         out << fields.join(u',') << '\n';

@@ -25,7 +25,8 @@ QVariant parameterOf(const QString& text)
 
 bool isSelection(const QString& sql)
 {
-    static const QRegularExpression select(QStringLiteral(R"(^\s*(SELECT|WITH|VALUES)\b)"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression select(QStringLiteral(R"(^\s*(SELECT|WITH|VALUES)\b)"),
+                                           QRegularExpression::CaseInsensitiveOption);
     return select.match(sql).hasMatch();
 }
 

@@ -1,18 +1,18 @@
 // The contract dialog.
 #include "contracts/contract_dialog.h"
 
+#include "app/app_context.h"
+#include "app/interaction.h"
 #include "contracts/contract_fields.h"
 #include "contracts/contract_texts.h"
 #include "contracts/contract_validation.h"
 #include "contracts/contract_window_texts.h"
-#include "app/app_context.h"
-#include "app/interaction.h"
 #include "store/clock.h"
 #include "store/counties.h"
+#include "ui_contract_dialog.h"
 #include "widgets/numeric_box.h"
 #include "widgets/problem_balloon.h"
 #include "widgets/run_command.h"
-#include "ui_contract_dialog.h"
 
 #include <QValidator>
 
@@ -55,11 +55,17 @@ ContractDialog::ContractDialog(AppContext& app, Interaction& ui, QWidget* parent
     ui_->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     keepEnterOn(ui_->StopPenC);  // Enter on the check box must not store
-    for (auto [box, limits] : {std::pair{ui_->NrCon, nrConBox()}, {ui_->NrRate, nrRateBox()},
-                               {ui_->SuprafT, suprafTBox()}, {ui_->Rata, rataBox()}})
+    for (auto [box, limits] : {std::pair{ui_->NrCon, nrConBox()},
+                               {ui_->NrRate, nrRateBox()},
+                               {ui_->SuprafT, suprafTBox()},
+                               {ui_->Rata, rataBox()}})
         limitNumericBox(box, limits);
-    for (auto [box, limits] : {std::pair{ui_->Nume, kNumeBox}, {ui_->CNP, kCnpBox}, {ui_->ROL, kRolBox},
-                               {ui_->Adresa, kAdresaBox}, {ui_->Loc, kLocBox}, {ui_->Obs, kObsBox}})
+    for (auto [box, limits] : {std::pair{ui_->Nume, kNumeBox},
+                               {ui_->CNP, kCnpBox},
+                               {ui_->ROL, kRolBox},
+                               {ui_->Adresa, kAdresaBox},
+                               {ui_->Loc, kLocBox},
+                               {ui_->Obs, kObsBox}})
         setUpTextBox(box, limits);
     for (QDateEdit* date : {ui_->DataCon, ui_->DataRata1, ui_->DataPen1, ui_->StopPen}) {
         date->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));

@@ -12,7 +12,10 @@ namespace velmar {
 namespace {
 
 // A fixed list's item equal to the stored text; none selected (empty) when the list lacks it.
-QString listItem(const QStringList& items, const QString& stored) { return items.contains(stored) ? stored : QString(); }
+QString listItem(const QStringList& items, const QString& stored)
+{
+    return items.contains(stored) ? stored : QString();
+}
 
 }  // namespace
 

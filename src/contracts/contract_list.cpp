@@ -25,17 +25,16 @@ QString selectContracts(const QString& tail)
 // Made once per selection: the rows are then read by position.
 RowReader<ContractRow> contractReader(const QueryResult& selection)
 {
-    return {selection,
-            {{u"IDCON", &ContractRow::idcon},         {u"NRCON", &ContractRow::nrcon},
-             {u"DATACON", &ContractRow::datacon},     {u"NRRATE", &ContractRow::nrrate},
-             {u"ACTIV", &ContractRow::activ},         {u"NUME", &ContractRow::nume},
-             {u"ROL", &ContractRow::rol},             {u"CNP", &ContractRow::cnp},
-             {u"ADRESA", &ContractRow::adresa},       {u"LOC", &ContractRow::loc},
-             {u"JUD", &ContractRow::jud},             {u"SUPRAFT", &ContractRow::supraft},
-             {u"RATA", &ContractRow::rata},           {u"MONEDA", &ContractRow::moneda},
-             {u"TIPRATA", &ContractRow::tiprata},     {u"DATARATA1", &ContractRow::datarata1},
-             {u"DATAPEN1", &ContractRow::datapen1},   {u"TIPPENAL", &ContractRow::tippenal},
-             {u"StopPen", &ContractRow::stopPen},     {u"OBS", &ContractRow::obs}}};
+    return {selection, {{u"IDCON", &ContractRow::idcon},       {u"NRCON", &ContractRow::nrcon},
+                        {u"DATACON", &ContractRow::datacon},   {u"NRRATE", &ContractRow::nrrate},
+                        {u"ACTIV", &ContractRow::activ},       {u"NUME", &ContractRow::nume},
+                        {u"ROL", &ContractRow::rol},           {u"CNP", &ContractRow::cnp},
+                        {u"ADRESA", &ContractRow::adresa},     {u"LOC", &ContractRow::loc},
+                        {u"JUD", &ContractRow::jud},           {u"SUPRAFT", &ContractRow::supraft},
+                        {u"RATA", &ContractRow::rata},         {u"MONEDA", &ContractRow::moneda},
+                        {u"TIPRATA", &ContractRow::tiprata},   {u"DATARATA1", &ContractRow::datarata1},
+                        {u"DATAPEN1", &ContractRow::datapen1}, {u"TIPPENAL", &ContractRow::tippenal},
+                        {u"StopPen", &ContractRow::stopPen},   {u"OBS", &ContractRow::obs}}};
 }
 
 QString orderBy(const QString& sortColumn)
@@ -96,7 +95,7 @@ std::optional<ContractRow> FindContract(Database& db, qint64 idcon)
 bool ContractFilter::accepts(const ContractRow& row) const
 {
     return (nume.isEmpty() || row.nume == nume) && (rol.isEmpty() || row.rol == rol) &&
-           (!onlyActive || row.activ == kActive);
+        (!onlyActive || row.activ == kActive);
 }
 
 QStringList DistinctContractValues(Database& db, SearchColumn column)

@@ -9,11 +9,11 @@
 #include "contracts/contract_window_texts.h"
 #include "debt/calculation_sheet.h"
 #include "store/rounding.h"
+#include "ui_contract_list_window.h"
 #include "widgets/grid_view.h"
 #include "widgets/problem_balloon.h"
 #include "widgets/run_command.h"
 #include "widgets/window_placement.h"
-#include "ui_contract_list_window.h"
 
 #include <QAbstractItemView>
 #include <QEventLoop>
@@ -75,9 +75,19 @@ const RowsModel<ContractRow>::Columns& contractListColumns()
         {{}, t::kSurfaceTitle, 8, kNumberAlignment, [](R r) { return formatNumber(r.supraft); }, plain, "SUPRAFT"},
         {{}, t::kInstallmentTitle, 7, kNumberAlignment, [](R r) { return numberText(r.rata); }, plain, "RATA"},
         {{}, t::kCurrencyTitle, 3, kCentredAlignment, [](R r) { return r.moneda; }, plain, "MONEDA"},
-        {{}, t::kFirstInstallmentTitle, 10, kCentredAlignment, [](R r) { return dayText(r.datarata1); }, plain,
+        {{},
+         t::kFirstInstallmentTitle,
+         10,
+         kCentredAlignment,
+         [](R r) { return dayText(r.datarata1); },
+         plain,
          "DATARATA1"},
-        {{}, t::kStopPenaltiesTitle, 10, kCentredAlignment, [](R r) { return stopPenText(r.stopPen); }, plain,
+        {{},
+         t::kStopPenaltiesTitle,
+         10,
+         kCentredAlignment,
+         [](R r) { return stopPenText(r.stopPen); },
+         plain,
          "StopPen"},
     };
     return list;

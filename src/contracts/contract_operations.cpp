@@ -1,14 +1,14 @@
 // Contract add, modify and delete.
 #include "contracts/contract_operations.h"
 
+#include "app/app_context.h"
+#include "app/interaction.h"
 #include "contracts/contract_input.h"
 #include "contracts/contract_list.h"
 #include "contracts/contract_texts.h"
 #include "contracts/contract_validation.h"
 #include "contracts/schedule.h"
 #include "debt/indexation.h"
-#include "app/app_context.h"
-#include "app/interaction.h"
 #include "store/action_log.h"
 #include "store/dates.h"
 #include "store/id_counters.h"
@@ -85,7 +85,8 @@ void updateContract(Database& db, qint64 idcon, const ContractInput& input, bool
         values << column.value;
     }
     values << idcon;
-    const QString sql = QStringLiteral("UPDATE Contract SET %1 WHERE IDCON = ?").arg(assignments.join(QStringLiteral(", ")));
+    const QString sql =
+        QStringLiteral("UPDATE Contract SET %1 WHERE IDCON = ?").arg(assignments.join(QStringLiteral(", ")));
     if (db.execute(sql, values) == 0)
         throw StoreError(texts::noContract(idcon));
 }

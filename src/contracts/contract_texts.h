@@ -25,8 +25,8 @@ inline const QString kValueTooLarge = QStringLiteral("Valoare prea mare!");
 
 // Modification.
 inline const QString kModifyCaption = QStringLiteral("Modificare Contract");
-inline const QString kPaymentsWarning = QStringLiteral(
-    "La acest Contract s-au facut incasari!\rNu pot modifica valorile la Termene, Rata si Tip Contract!\rContinuam asa ?");
+inline const QString kPaymentsWarning = QStringLiteral("La acest Contract s-au facut incasari!\rNu pot modifica "
+                                                       "valorile la Termene, Rata si Tip Contract!\rContinuam asa ?");
 inline const QString kModified = QStringLiteral("Contractul a fost modificat cu succes!");
 inline const QString kNothingToModify = QStringLiteral("Nu aveti ce modifica!");
 
@@ -52,9 +52,9 @@ inline QString noSortColumn(const QString& column)
 // The command-line tool has no boxes to hold typing to their limits, so it refuses instead.
 inline QString outsideNumericBox(const QString& option, const QString& text, int integerDigits, int decimals)
 {
-    const QString limits =
-        decimals == 0 ? QStringLiteral("cel mult %1 cifre, fara zecimale").arg(integerDigits)
-                      : QStringLiteral("cel mult %1 cifre inainte de punct si %2 dupa").arg(integerDigits).arg(decimals);
+    const QString limits = decimals == 0
+        ? QStringLiteral("cel mult %1 cifre, fara zecimale").arg(integerDigits)
+        : QStringLiteral("cel mult %1 cifre inainte de punct si %2 dupa").arg(integerDigits).arg(decimals);
     return QStringLiteral("Valoare incorecta pentru %1: \"%2\" (%3)").arg(option, text, limits);
 }
 inline QString textTooLong(const QString& option, int maxLength)

@@ -3,8 +3,8 @@
 
 #include "contracts/contract_texts.h"
 #include "store/dates.h"
-#include "store/settings_number.h"
 #include "store/numeric_limits.h"
+#include "store/settings_number.h"
 #include "store/sql/database.h"
 #include "store/table_schema.h"
 #include "store/text_helpers.h"
@@ -30,7 +30,6 @@ int weightedSum(QStringView digits, const char* weights)
     return sum;
 }
 
-
 }  // namespace
 
 bool IsDuplicateNumber(Database& db, const ContractInput& input, EditedContract edited)
@@ -38,10 +37,10 @@ bool IsDuplicateNumber(Database& db, const ContractInput& input, EditedContract 
     QVariantList params{qint64(dayNumber(input.dataCon)), qint64(NumericValue(input.nrCon))};
     if (edited)
         params << *edited;
-    const QueryResult found = db.select(
-        QStringLiteral("SELECT COUNT(*) FROM Contract WHERE DATACON = ? AND NRCON = ?%1")
-            .arg(edited ? QStringLiteral(" AND IDCON <> ?") : QString()),
-        params);
+    const QueryResult found =
+        db.select(QStringLiteral("SELECT COUNT(*) FROM Contract WHERE DATACON = ? AND NRCON = ?%1")
+                      .arg(edited ? QStringLiteral(" AND IDCON <> ?") : QString()),
+                  params);
     return found.rows.front().front().toLongLong() > 0;
 }
 
@@ -121,7 +120,9 @@ ContractCheck ValidateContract(Database& db, const ContractInput& typed, EditedC
         const QString& text;
         const char* column;
         const char* control;
-    } stored[] = {{in.nrCon, "NRCON", "NrCon"}, {in.nrRate, "NRRATE", "NrRate"}, {in.suprafT, "SUPRAFT", "SuprafT"},
+    } stored[] = {{in.nrCon, "NRCON", "NrCon"},
+                  {in.nrRate, "NRRATE", "NrRate"},
+                  {in.suprafT, "SUPRAFT", "SuprafT"},
                   {in.rata, "RATA", "Rata"}};
     for (const auto& value : stored)
         if (!fitsColumn(NumericValue(value.text), permanentTable(u"Contract").field(QString::fromLatin1(value.column))))

@@ -33,9 +33,9 @@ std::vector<std::vector<Cell>> ledgerCells(const std::vector<LedgerRow>& ledger)
     std::vector<std::vector<Cell>> rows;
     rows.reserve(ledger.size());
     for (const LedgerRow& r : ledger)
-        rows.push_back({Cell{}, std::int64_t(r.day), r.text.toStdString(), amountCell(r.addcur),
-                        amountCell(r.platacur), amountCell(r.soldcur), amountCell(r.addpen), amountCell(r.platapen),
-                        amountCell(r.soldpen), amountCell(r.nrzile), amountCell(r.nrluni)});
+        rows.push_back({Cell{}, std::int64_t(r.day), r.text.toStdString(), amountCell(r.addcur), amountCell(r.platacur),
+                        amountCell(r.soldcur), amountCell(r.addpen), amountCell(r.platapen), amountCell(r.soldpen),
+                        amountCell(r.nrzile), amountCell(r.nrluni)});
     return rows;
 }
 
@@ -50,8 +50,8 @@ ReportDataset readLedger(Database& db, const WorkTable& table)
         dataset.columns.push_back({field.name, field.type == 'C'});
         names << field.name;
     }
-    QueryResult rows = db.select(
-        QStringLiteral("SELECT %1 FROM %2 ORDER BY DATASTAB, rowid").arg(names.join(u", "), table.sqlName()));
+    QueryResult rows =
+        db.select(QStringLiteral("SELECT %1 FROM %2 ORDER BY DATASTAB, rowid").arg(names.join(u", "), table.sqlName()));
     dataset.rows = std::move(rows.rows);
     return dataset;
 }
@@ -103,7 +103,8 @@ void ShowCalculationSheet(AppContext& app, ProgressCounter& counter, TemplateExp
 {
     {
         ProgressScope progress(counter, debt_texts::kSheetCaption);
-        const CalculationSheet sheet = BuildCalculationSheet(app.db(), app.rates(), idcon, dayNumber(velmar::today()), progress);
+        const CalculationSheet sheet =
+            BuildCalculationSheet(app.db(), app.rates(), idcon, dayNumber(velmar::today()), progress);
         FillCalculationSheet(exporter, calculationSheetTemplate(app.dataFolder()), sheet);
     }
     exporter.SaveAndShow();

@@ -10,7 +10,10 @@ inline QString badRate(const QString& text)
 {
     return QStringLiteral("Valoare incorecta: \"%1\" (cel mult 3 cifre inainte de punct si 2 dupa)").arg(text);
 }
-inline QString negativePenalty(const QString& text) { return QStringLiteral("Penalitatile nu pot fi negative: %1").arg(text); }
+inline QString negativePenalty(const QString& text)
+{
+    return QStringLiteral("Penalitatile nu pot fi negative: %1").arg(text);
+}
 inline QString noPenaltyRow(qint64 id) { return QStringLiteral("Nu exista penalitatea cu IDP %1").arg(id); }
 inline QString noInflationRow(qint64 id) { return QStringLiteral("Nu exista rata inflatiei cu IDINF %1").arg(id); }
 inline const QString kReindexCaption = QStringLiteral("Actualizez ratele...");
@@ -22,13 +25,22 @@ inline QString penaltyRateEvent(const QString& perDay, const QString& perMonth)
 {
     return QStringLiteral("Stabilire Penalitati: %1% pe zi, %2% pe luna").arg(perDay, perMonth);
 }
-inline QString inflationRateEvent(const QString& value) { return QStringLiteral("Stabilire Rata Inflatie: %1%").arg(value); }
+inline QString inflationRateEvent(const QString& value)
+{
+    return QStringLiteral("Stabilire Rata Inflatie: %1%").arg(value);
+}
 inline QString imposedEvent(qint64 nrrata) { return QStringLiteral("Impunere Rata %1").arg(nrrata); }
 inline QString dueEvent(qint64 nrrata) { return QStringLiteral("Scadenta Rata %1").arg(nrrata); }
-inline QString paymentEvent(const QString& docjus, qint64 nrchit) { return QStringLiteral("%1 nr.%2").arg(docjus).arg(nrchit); }
+inline QString paymentEvent(const QString& docjus, qint64 nrchit)
+{
+    return QStringLiteral("%1 nr.%2").arg(docjus).arg(nrchit);
+}
 inline const QString kBalanceToday = QStringLiteral("Sold la zi");
 inline QString sheetDate(const QString& today) { return QStringLiteral("La data de ") + today; }
-inline QString penaltiesStopped(const QString& stop) { return QStringLiteral(";    penalitati oprite la data de ") + stop; }
+inline QString penaltiesStopped(const QString& stop)
+{
+    return QStringLiteral(";    penalitati oprite la data de ") + stop;
+}
 inline QString sheetHolder(const QString& nume) { return QStringLiteral("Titular : ") + nume; }
 inline QString sheetContract(qint64 nrcon, const QString& datacon)
 {

@@ -1,9 +1,9 @@
 // Inflation indexation of installments.
 #include "debt/indexation.h"
 
-#include "debt/debt_texts.h"
-#include "app/rate_tables.h"
 #include "app/progress_counter.h"
+#include "app/rate_tables.h"
+#include "debt/debt_texts.h"
 #include "store/rounding.h"
 #include "store/sql/database.h"
 #include "store/sql/transaction.h"

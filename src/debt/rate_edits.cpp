@@ -1,10 +1,10 @@
 // Rate-table edits.
 #include "debt/rate_edits.h"
 
+#include "app/rate_tables.h"
 #include "debt/debt_texts.h"
 #include "debt/indexation.h"
 #include "debt/rate_rows.h"
-#include "app/rate_tables.h"
 #include "store/dates.h"
 #include "store/id_counters.h"
 #include "store/rounding.h"
@@ -26,7 +26,8 @@ void requireDate(QDate date)
 
 void requireRow(Database& db, const QString& table, const QString& idColumn, qint64 id, const QString& missing)
 {
-    const QueryResult found = db.select(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 = ?").arg(table, idColumn), {id});
+    const QueryResult found =
+        db.select(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 = ?").arg(table, idColumn), {id});
     if (found.rows.front().front().toLongLong() == 0)
         throw StoreError(missing);
 }

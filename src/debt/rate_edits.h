@@ -37,8 +37,7 @@ class InflationRateEditor {
 public:
     InflationRateEditor(Database& db, IdCounters& ids, RateTables& rates, ProgressCounter& counter)
         : db_(db), ids_(ids), rates_(rates), counter_(counter)
-    {
-    }
+    {}
     qint64 add(const InflationRateEdit& edit);  // returns the new IDINF
     void change(qint64 idinf, const InflationRateEdit& edit);
     void remove(qint64 idinf);

@@ -24,9 +24,9 @@ std::vector<Cell> eventRow(SheetEventType type, qint64 day, const QString& text,
 {
     const Cell none;
     const auto amount = [&](qint64 value) { return amounts ? Cell{std::int64_t(value)} : none; };
-    return {std::int64_t(type), std::int64_t(day),   textCell(text), amount(added), amount(paidPrincipal),
-            amount(0),          amount(0),            amount(paidPenalty),          amount(0),
-            amount(0),          amount(0)};
+    return {std::int64_t(type), std::int64_t(day), textCell(text),      amount(added), amount(paidPrincipal),
+            amount(0),          amount(0),         amount(paidPenalty), amount(0),     amount(0),
+            amount(0)};
 }
 
 QString penaltyText(const PenaltyRate& rate)
@@ -72,15 +72,16 @@ void collectInstallments(Database& db, const SheetTerms& terms, qint64 today, st
         const qint64 amount = r[ratacalc].toLongLong();
         rows.push_back(eventRow(SheetEventType::Imposed, r[datarata].toLongLong(), debt_texts::imposedEvent(number),
                                 true, amount));
-        rows.push_back(eventRow(SheetEventType::Due, r[datapen].toLongLong() - 1, debt_texts::dueEvent(number), true,
-                                amount));
+        rows.push_back(
+            eventRow(SheetEventType::Due, r[datapen].toLongLong() - 1, debt_texts::dueEvent(number), true, amount));
     }
 }
 
 void collectPayments(Database& db, const SheetTerms& terms, std::vector<std::vector<Cell>>& rows)
 {
     const QueryResult paid = db.select(
-        QStringLiteral("SELECT DOCJUS, NRCHIT, DATACHIT, SUMA, PENAL FROM Chitante WHERE IDCON = ? ORDER BY IDCHIT, IDRATA"),
+        QStringLiteral(
+            "SELECT DOCJUS, NRCHIT, DATACHIT, SUMA, PENAL FROM Chitante WHERE IDCON = ? ORDER BY IDCHIT, IDRATA"),
         {terms.idcon});
     const int docjus = paid.column(u"DOCJUS");
     const int nrchit = paid.column(u"NRCHIT");
@@ -98,7 +99,7 @@ void collectPayments(Database& db, const SheetTerms& terms, std::vector<std::vec
 const std::vector<DbfField>& sheetTableFields()
 {
     static const std::vector<DbfField> fields{
-        dec("TIP", 6),     dec("DATASTAB", 6), {QStringLiteral("EXPLIC"), 'C', 120, 0},
+        dec("TIP", 6),     dec("DATASTAB", 6),  {QStringLiteral("EXPLIC"), 'C', 120, 0},
         dec("ADDCUR", 10), dec("PLATACUR", 10), dec("SOLDCUR", 10),
         dec("ADDPEN", 10), dec("PLATAPEN", 10), dec("SOLDPEN", 10),
         dec("NRZILE", 6),  dec("NRLUNI", 6)};
@@ -110,8 +111,8 @@ bool isSheetHeading(const SheetEvent& event, const SheetTerms& terms)
     return event.type == SheetEventType::PenaltyRate && event.day <= terms.datapen1;
 }
 
-std::vector<SheetEvent> CollectSheetEvents(Database& db, const RateTables& rates, const SheetTerms& terms,
-                                           qint64 today, WorkTable& table)
+std::vector<SheetEvent> CollectSheetEvents(Database& db, const RateTables& rates, const SheetTerms& terms, qint64 today,
+                                           WorkTable& table)
 {
     std::vector<std::vector<Cell>> rows;
     collectRates(rates, terms, rows);
@@ -119,11 +120,11 @@ std::vector<SheetEvent> CollectSheetEvents(Database& db, const RateTables& rates
     collectPayments(db, terms, rows);
     table.store(rows);
 
-    const QueryResult grouped = db.select(
-        QStringLiteral("SELECT TIP, DATASTAB, EXPLIC, SUM(ADDCUR) AS ADDCUR, SUM(PLATACUR) AS PLATACUR, "
-                       "SUM(PLATAPEN) AS PLATAPEN FROM %1 GROUP BY TIP, DATASTAB, EXPLIC "
-                       "ORDER BY DATASTAB, TIP, MIN(rowid)")
-            .arg(table.sqlName()));
+    const QueryResult grouped =
+        db.select(QStringLiteral("SELECT TIP, DATASTAB, EXPLIC, SUM(ADDCUR) AS ADDCUR, SUM(PLATACUR) AS PLATACUR, "
+                                 "SUM(PLATAPEN) AS PLATAPEN FROM %1 GROUP BY TIP, DATASTAB, EXPLIC "
+                                 "ORDER BY DATASTAB, TIP, MIN(rowid)")
+                      .arg(table.sqlName()));
     const int tip = grouped.column(u"TIP");
     const int datastab = grouped.column(u"DATASTAB");
     const int explic = grouped.column(u"EXPLIC");

@@ -20,9 +20,9 @@ enum class SheetEventType { PenaltyRate = 1, InflationRate = 2, Imposed = 3, Due
 
 struct SheetEvent {
     SheetEventType type;
-    qint64 day;              // DATASTAB
-    QString text;            // EXPLIC
-    qint64 added = 0;        // ADDCUR: the installment's indexed amount (imposed and due rows)
+    qint64 day;                // DATASTAB
+    QString text;              // EXPLIC
+    qint64 added = 0;          // ADDCUR: the installment's indexed amount (imposed and due rows)
     qint64 paidPrincipal = 0;  // PLATACUR
     qint64 paidPenalty = 0;    // PLATAPEN
 };
@@ -36,8 +36,8 @@ const std::vector<DbfField>& sheetTableFields();
 // (the heading; "0%" dated DATAPEN1 when none), the installments imposed by `today` with their due dates
 // (DATAPEN - 1), and every payment row. `rates` must be loaded. Returns the grouped events ordered by
 // date, then type, then the order they were collected in (installments by number, payments by IDCHIT).
-std::vector<SheetEvent> CollectSheetEvents(Database& db, const RateTables& rates, const SheetTerms& terms,
-                                           qint64 today, WorkTable& table);
+std::vector<SheetEvent> CollectSheetEvents(Database& db, const RateTables& rates, const SheetTerms& terms, qint64 today,
+                                           WorkTable& table);
 
 // The heading row: the rate in force at DATAPEN1, collected dated on or before it (every later rate is dated
 // after it).

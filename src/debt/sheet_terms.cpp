@@ -16,7 +16,8 @@ qint64 SheetTerms::lastPenaltyDay() const
 SheetTerms LoadSheetTerms(Database& db, qint64 idcon)
 {
     const QueryResult found = db.select(
-        QStringLiteral("SELECT DATAPEN1, NRRATE, StopPen, RATA, MONEDA, NUME, NRCON, DATACON FROM Contract WHERE IDCON = ?"),
+        QStringLiteral(
+            "SELECT DATAPEN1, NRRATE, StopPen, RATA, MONEDA, NUME, NRCON, DATACON FROM Contract WHERE IDCON = ?"),
         {idcon});
     if (found.rows.empty())
         throw StoreError(debt_texts::noSheetContract(idcon));

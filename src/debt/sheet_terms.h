@@ -12,7 +12,7 @@ struct SheetTerms {
     qint64 idcon = 0;
     qint64 datapen1 = 0;  // day numbers here and below
     qint64 nrrate = 0;
-    qint64 stopPen = 0;   // kNoStopDay when penalties are never stopped
+    qint64 stopPen = 0;  // kNoStopDay when penalties are never stopped
     qint64 rata = 0;
     QString moneda;
     QString nume;

@@ -45,8 +45,8 @@ qint64 firstDay(const std::vector<SheetEvent>& events, const SheetTerms& terms, 
                                       [](const SheetEvent& e) { return e.type == SheetEventType::Imposed; });
     if (imposed != events.end())
         return imposed->day;
-    const auto walked = std::find_if(events.begin(), events.end(),
-                                     [&](const SheetEvent& e) { return !isSheetHeading(e, terms); });
+    const auto walked =
+        std::find_if(events.begin(), events.end(), [&](const SheetEvent& e) { return !isSheetHeading(e, terms); });
     return walked == events.end() ? today : walked->day;
 }
 
@@ -59,8 +59,8 @@ std::vector<LedgerRow> WalkSheet(const std::vector<SheetEvent>& events, const Ra
     ledger.reserve(events.size() + 1);
     Balances b;
     b.previous = firstDay(events, terms, today);
-    const auto heading = std::find_if(events.begin(), events.end(),
-                                      [&](const SheetEvent& e) { return isSheetHeading(e, terms); });
+    const auto heading =
+        std::find_if(events.begin(), events.end(), [&](const SheetEvent& e) { return isSheetHeading(e, terms); });
     if (heading != events.end())
         ledger.push_back(textRow(heading->day, heading->text));
     const QString firstDue = debt_texts::dueEvent(1);
@@ -73,14 +73,19 @@ std::vector<LedgerRow> WalkSheet(const std::vector<SheetEvent>& events, const Ra
         if (event->type != SheetEventType::InflationRate) {
             row.addpen = b.penaltyUpTo(event->day, rates, terms.stopPen);
             switch (event->type) {
-            case SheetEventType::Imposed: row.addcur = event->added; break;
-            case SheetEventType::Due: b.overdue += event->added; break;
+            case SheetEventType::Imposed:
+                row.addcur = event->added;
+                break;
+            case SheetEventType::Due:
+                b.overdue += event->added;
+                break;
             case SheetEventType::Payment:
                 row.platacur = event->paidPrincipal;
                 row.platapen = event->paidPenalty;
                 b.overdue -= event->paidPrincipal;
                 break;
-            default: break;
+            default:
+                break;
             }
             b.sold += *row.addcur - *row.platacur;
             b.soldPen += *row.addpen - *row.platapen;

@@ -9,11 +9,11 @@
 #include "payments/payment_window_texts.h"
 #include "store/clock.h"
 #include "store/dates.h"
+#include "ui_details_window.h"
 #include "widgets/grid_view.h"
 #include "widgets/problem_balloon.h"
 #include "widgets/run_command.h"
 #include "widgets/window_placement.h"
-#include "ui_details_window.h"
 
 #include <utility>
 
@@ -134,7 +134,8 @@ void DetailsWindow::loadInstallments()
 {
     if (!contract_)
         return;
-    ContractStatus status = LoadContractStatus(app_.db(), app_.rates(), contract_->idcon, contract_->stopPen, calcDay());
+    ContractStatus status =
+        LoadContractStatus(app_.db(), app_.rates(), contract_->idcon, contract_->stopPen, calcDay());
     installments_->setRows(std::move(status.installments));
     ui_->TotalRestantaL->setText(numberText(status.totals.restanta));
     ui_->TotalPenalitatiL->setText(numberText(status.totals.penalitati));

@@ -15,10 +15,14 @@ namespace {
 RowReader<InstallmentStatus> installmentReader(const QueryResult& selection)
 {
     return {selection,
-            {{u"IDRATA", &InstallmentStatus::idrata},     {u"NRRATA", &InstallmentStatus::nrrata},
-             {u"DATARATA", &InstallmentStatus::datarata}, {u"DATAPEN", &InstallmentStatus::datapen},
-             {u"ULTIMA", &InstallmentStatus::ultima},     {u"RATAINI", &InstallmentStatus::rataini},
-             {u"RATACALC", &InstallmentStatus::ratacalc}, {u"ACHITAT", &InstallmentStatus::achitat},
+            {{u"IDRATA", &InstallmentStatus::idrata},
+             {u"NRRATA", &InstallmentStatus::nrrata},
+             {u"DATARATA", &InstallmentStatus::datarata},
+             {u"DATAPEN", &InstallmentStatus::datapen},
+             {u"ULTIMA", &InstallmentStatus::ultima},
+             {u"RATAINI", &InstallmentStatus::rataini},
+             {u"RATACALC", &InstallmentStatus::ratacalc},
+             {u"ACHITAT", &InstallmentStatus::achitat},
              {u"PENALREST", &InstallmentStatus::penalrest}}};
 }
 
@@ -27,8 +31,8 @@ InstallmentStatus statusOf(InstallmentStatus s, const RateTables& rates, qint64 
     s.restanta = s.ratacalc - s.achitat;
     // The start is the day before ULTIMA, so ULTIMA itself is the first day charged: an installment settled
     // on the calculation date still shows a day of penalty.
-    s.penalcur = RoundHalfUp(rates.ComputePenalty(double(calcDay), double(s.ultima - 1), double(stopPen)) *
-                             double(s.restanta));
+    s.penalcur =
+        RoundHalfUp(rates.ComputePenalty(double(calcDay), double(s.ultima - 1), double(stopPen)) * double(s.restanta));
     s.penaltot = s.penalrest + s.penalcur;
     s.deachitat = s.penaltot + s.restanta;
     return s;
@@ -36,8 +40,8 @@ InstallmentStatus statusOf(InstallmentStatus s, const RateTables& rates, qint64 
 
 }  // namespace
 
-ContractStatus LoadContractStatus(Database& db, const RateTables& rates, qint64 idcon, qint64 stopPen,
-                                  qint64 calcDay, InstallmentScope scope)
+ContractStatus LoadContractStatus(Database& db, const RateTables& rates, qint64 idcon, qint64 stopPen, qint64 calcDay,
+                                  InstallmentScope scope)
 {
     const bool dueOnly = scope == InstallmentScope::DueByDate;
     const QueryResult rows = db.select(

@@ -44,8 +44,8 @@ enum class InstallmentScope {
 
 // One selection of the contract's installments. The penalties come from the rates as last loaded: call
 // RateTables::LoadPenaltyRates once before a batch of these.
-ContractStatus LoadContractStatus(Database& db, const RateTables& rates, qint64 idcon, qint64 stopPen,
-                                  qint64 calcDay, InstallmentScope scope = InstallmentScope::DueByDate);
+ContractStatus LoadContractStatus(Database& db, const RateTables& rates, qint64 idcon, qint64 stopPen, qint64 calcDay,
+                                  InstallmentScope scope = InstallmentScope::DueByDate);
 
 // The most "Adauga incasare" may collect: everything owed over all installments, penalties to calcDay.
 qint64 MaximumCollectable(Database& db, const RateTables& rates, qint64 idcon, qint64 stopPen, qint64 calcDay);

@@ -1,13 +1,13 @@
 // The payment dialog.
 #include "payments/payment_dialog.h"
 
-#include "payments/payment_texts.h"
 #include "app/app_context.h"
+#include "payments/payment_texts.h"
 #include "store/dates.h"
 #include "store/id_counters.h"
+#include "ui_payment_dialog.h"
 #include "widgets/numeric_box.h"
 #include "widgets/problem_balloon.h"
-#include "ui_payment_dialog.h"
 
 namespace velmar {
 
@@ -50,7 +50,7 @@ void PaymentDialog::Memoreaza()
     const PaymentInput in = typed();
     if (const auto problem = CheckPaymentInput(in, maximum_)) {
         QWidget* at = problem->field == PaymentProblem::Field::DocJus ? static_cast<QWidget*>(ui_->DocJus)
-                                                                       : static_cast<QWidget*>(ui_->Total);
+                                                                      : static_cast<QWidget*>(ui_->Total);
         ShowProblem(problem->text, at);
         return;
     }

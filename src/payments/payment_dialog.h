@@ -1,4 +1,5 @@
-// The payment dialog (TAddChitanta): the document and the amount of a payment, checked before the details window records it.
+// The payment dialog (TAddChitanta): the document and the amount of a payment, checked before the details window
+// records it.
 #pragma once
 
 #include "payments/payment_recording.h"

@@ -1,14 +1,14 @@
 // Payment recording and undo.
 #include "payments/payment_recording.h"
 
+#include "app/app_context.h"
+#include "app/rate_tables.h"
 #include "contracts/contract_list.h"
 #include "contracts/contract_texts.h"
 #include "debt/indexation.h"
-#include "app/rate_tables.h"
 #include "payments/installment_status.h"
 #include "payments/payment_list.h"
 #include "payments/payment_texts.h"
-#include "app/app_context.h"
 #include "store/action_log.h"
 #include "store/dates.h"
 #include "store/id_counters.h"
@@ -144,8 +144,8 @@ PaymentOutcome RecordPayment(AppContext& app, qint64 idcon, const PaymentInput& 
         Transaction transaction(db);
         const ContractRow contract = existingContract(db, idcon);
         app.rates().LoadPenaltyRates(db);
-        const ContractStatus status = LoadContractStatus(db, app.rates(), idcon, contract.stopPen,
-                                                         dayNumber(input.date), InstallmentScope::All);
+        const ContractStatus status =
+            LoadContractStatus(db, app.rates(), idcon, contract.stopPen, dayNumber(input.date), InstallmentScope::All);
         const qint64 maximum = status.totals.dePlata();
         if (auto problem = CheckCollectable(maximum))
             return {problem};

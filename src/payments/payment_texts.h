@@ -43,7 +43,7 @@ inline const QString kReceiptCaption = QStringLiteral("Listare Chitanta");
 inline QString receiptKindQuestion(const QString& kind)
 {
     return QStringLiteral("Incasarea selectata este ") + kind.toUpper() +
-           QStringLiteral("!\rDoriti sa o afisez sub forma de Chitanta?");
+        QStringLiteral("!\rDoriti sa o afisez sub forma de Chitanta?");
 }
 inline const QString kReminderCaption = QStringLiteral("Afisare Chitanta");
 inline const QString kCompleteTemplate = QStringLiteral(
@@ -52,13 +52,13 @@ inline const QString kCompleteTemplate = QStringLiteral(
 inline QString receiptNamesTaken(const QString& folder)
 {
     return QStringLiteral("Chitanta nu poate fi scrisa: Chitanta0.rtf ... Chitanta99.rtf din\r") + folder +
-           QStringLiteral("\rsunt deschise. Inchideti chitantele deschise si listati din nou!");
+        QStringLiteral("\rsunt deschise. Inchideti chitantele deschise si listati din nou!");
 }
 inline QString receiptTemplateUnusable(const QString& path)
 {
     return QStringLiteral("Chitanta nu poate fi listata: modelul\r") + path +
-           QStringLiteral("\rlipseste, este gol sau nu este un model de chitanta!\r"
-                          "Il puteti reface de la butonul Administrare > Modele formulare pentru listare!");
+        QStringLiteral("\rlipseste, este gol sau nu este un model de chitanta!\r"
+                       "Il puteti reface de la butonul Administrare > Modele formulare pentru listare!");
 }
 inline QString receiptNotWritable(const QString& path)
 {
@@ -71,14 +71,14 @@ inline QString paymentLog(const QString& holder, const QString& kind, const QStr
                           const QString& amount)
 {
     return QStringLiteral("Incasare ") + holder + QStringLiteral(" : ") + kind + QStringLiteral(" nr.") + number +
-           QStringLiteral("/") + date + QStringLiteral(" = ") + amount + QStringLiteral(" lei.");
+        QStringLiteral("/") + date + QStringLiteral(" = ") + amount + QStringLiteral(" lei.");
 }
 inline QString undoLog(const QString& kind, const QString& number, const QString& total, const QString& holder,
                        const QString& contractNumber, const QString& contractDate)
 {
     return QStringLiteral("Stergere ") + kind + QStringLiteral(" nr.") + number + QStringLiteral("=") + total +
-           QStringLiteral(" lei, ") + holder + QStringLiteral(" Contr.") + contractNumber + QStringLiteral("/") +
-           contractDate + QStringLiteral(".");
+        QStringLiteral(" lei, ") + holder + QStringLiteral(" Contr.") + contractNumber + QStringLiteral("/") +
+        contractDate + QStringLiteral(".");
 }
 
 }  // namespace velmar::payment_texts

@@ -85,10 +85,8 @@ std::vector<std::pair<QString, QString>> ReceiptTags(const ReceiptPayment& payme
     qsizetype k = 0;
     for (const ReceiptLine& line : payment.lines) {
         ++k;
-        tags.emplace_back(numbered("LINIA", k), QStringLiteral("CvC.nr.%1-Rata %2/%3")
-                                                    .arg(h.nrcon)
-                                                    .arg(line.nrrata)
-                                                    .arg(day(line.datarata)));
+        tags.emplace_back(numbered("LINIA", k),
+                          QStringLiteral("CvC.nr.%1-Rata %2/%3").arg(h.nrcon).arg(line.nrrata).arg(day(line.datarata)));
         // Overdue at the payment's date: the principal paid settles an arrear, not the current installment.
         if (line.datapen < payment.datachit) {
             tags.emplace_back(numbered("CURENT", k), QStringLiteral("-"));
@@ -106,8 +104,7 @@ std::vector<std::pair<QString, QString>> ReceiptTags(const ReceiptPayment& payme
     return tags;
 }
 
-ReceiptOutcome WriteReceipt(AppContext& app, Interaction& ui, TRTFReplace& rtf, qint64 idchit,
-                            const QString& outFile)
+ReceiptOutcome WriteReceipt(AppContext& app, Interaction& ui, TRTFReplace& rtf, qint64 idchit, const QString& outFile)
 {
     const ReceiptPayment payment = LoadReceiptPayment(app.db(), idchit);
     if (payment.docjus != texts::kDocumentKinds.front() &&
@@ -129,9 +126,10 @@ ReceiptOutcome WriteReceipt(AppContext& app, Interaction& ui, TRTFReplace& rtf, 
         rtf.RTFDest = outFile;
     }
     if (!rtf.BeginOutput())
-        return notProduced(ui, rtf.problem() == TRTFReplace::Problem::OutputNotCreatable
-                                   ? texts::receiptNotWritable(QDir::toNativeSeparators(rtf.RTFDest))
-                                   : texts::receiptTemplateUnusable(QDir::toNativeSeparators(rtf.RTFSursa)));
+        return notProduced(ui,
+                           rtf.problem() == TRTFReplace::Problem::OutputNotCreatable
+                               ? texts::receiptNotWritable(QDir::toNativeSeparators(rtf.RTFDest))
+                               : texts::receiptTemplateUnusable(QDir::toNativeSeparators(rtf.RTFSursa)));
 
     const QString county = countyName(settings.ReadNumberSetting(section, QStringLiteral("JUDET")) / 10000);
     const QString commune = settings.ReadSetting(section, QStringLiteral("COMUNA"));

@@ -19,8 +19,8 @@ inline const QString kReceiptTemplate = QStringLiteral("ModelChitanta.rtf");
 
 // One installment the payment touched, as its receipt line shows it.
 struct ReceiptLine {
-    qint64 suma = 0;      // principal paid
-    qint64 penal = 0;     // penalty paid
+    qint64 suma = 0;   // principal paid
+    qint64 penal = 0;  // penalty paid
     qint64 nrrata = 0;
     qint64 datarata = 0;  // day numbers
     qint64 datapen = 0;
@@ -31,7 +31,7 @@ struct ReceiptPayment {
     QString docjus;
     qint64 nrchit = 0;
     qint64 datachit = 0;
-    qint64 total = 0;                // over all the payment's rows
+    qint64 total = 0;  // over all the payment's rows
     ContractRow holder;
     std::vector<ReceiptLine> lines;  // by NRRATA
 };

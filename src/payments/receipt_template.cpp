@@ -15,7 +15,7 @@ constexpr int kWidth = 11906 - 851 - 567;
 enum class Align { Left, Centre, Right };
 
 struct Cell {
-    int right;  // the cell's right edge, from the left margin
+    int right;     // the cell's right edge, from the left margin
     QString text;  // RTF text
     Align align = Align::Left;
     bool shaded = false;
@@ -31,9 +31,12 @@ struct Row {
 const char* alignment(Align align)
 {
     switch (align) {
-    case Align::Left: return "\\ql";
-    case Align::Centre: return "\\qc";
-    case Align::Right: return "\\qr";
+    case Align::Left:
+        return "\\ql";
+    case Align::Centre:
+        return "\\qc";
+    case Align::Right:
+        return "\\qr";
     }
     return "";
 }
@@ -88,54 +91,68 @@ Row amountRow(int k)
 
 void addForm(QStringList& lines)
 {
-    addRow(lines, {{{6000, QStringLiteral("JUDETUL  ") + bold(QStringLiteral("[JUDET]")) +
-                               QStringLiteral("\\line PRIMARIA  ") + bold(QStringLiteral("[COMUNA]")) +
-                               QStringLiteral("\\line Cod de inregistrare fiscala (C.U.I.): ..................")},
-                    {kWidth, QStringLiteral("Seria ........ nr. ") + bold(QStringLiteral("[NRC]")), Align::Right}},
-                   0, false});
+    addRow(lines,
+           {{{6000,
+              QStringLiteral("JUDETUL  ") + bold(QStringLiteral("[JUDET]")) + QStringLiteral("\\line PRIMARIA  ") +
+                  bold(QStringLiteral("[COMUNA]")) +
+                  QStringLiteral("\\line Cod de inregistrare fiscala (C.U.I.): ..................")},
+             {kWidth, QStringLiteral("Seria ........ nr. ") + bold(QStringLiteral("[NRC]")), Align::Right}},
+            0,
+            false});
     addParagraph(lines, QStringLiteral("\\qc\\sb100\\fs28\\b"), QStringLiteral("CHITANTA"));
     addParagraph(lines, QStringLiteral("\\qc\\sa100\\fs17\\b"), QStringLiteral("PENTRU CREANTE ALE BUGETELOR LOCALE"));
 
     addRow(lines, {{{kWidth, small(QStringLiteral("ELEMENTE DE IDENTIFICARE A PLATITORULUI")), Align::Centre, true}}});
-    addRow(lines, {{{2600, small(QStringLiteral("NR.DE ROL NOMINAL UNIC")) + QStringLiteral("\\line PF   ") +
-                               bold(QStringLiteral("[ROL]"))},
-                    {kWidth, small(QStringLiteral("Contribuabil:")) + QStringLiteral("\\line ") +
-                                 bold(QStringLiteral("[Nume]")) + QStringLiteral("\\line [Adresa]")}}});
-    addRow(lines, {{{5600, QStringLiteral("Platitor:  ") + bold(QStringLiteral("[Nume]"))},
-                    {kWidth, QStringLiteral("Cod numeric personal      ") + bold(QStringLiteral("[CNP]")) +
-                                 QStringLiteral("\\line Cod unic de inregistrare  ..................")}}});
+    addRow(lines,
+           {{{2600,
+              small(QStringLiteral("NR.DE ROL NOMINAL UNIC")) + QStringLiteral("\\line PF   ") +
+                  bold(QStringLiteral("[ROL]"))},
+             {kWidth,
+              small(QStringLiteral("Contribuabil:")) + QStringLiteral("\\line ") + bold(QStringLiteral("[Nume]")) +
+                  QStringLiteral("\\line [Adresa]")}}});
+    addRow(lines,
+           {{{5600, QStringLiteral("Platitor:  ") + bold(QStringLiteral("[Nume]"))},
+             {kWidth,
+              QStringLiteral("Cod numeric personal      ") + bold(QStringLiteral("[CNP]")) +
+                  QStringLiteral("\\line Cod unic de inregistrare  ..................")}}});
     addParagraph(lines, QStringLiteral("\\fs8"), {});
 
-    addRow(lines, {{{kName, small(QStringLiteral("DENUMIREA CREANTEI BUGETULUI LOCAL")), Align::Centre, true,
-                     Cell::Merge::First},
-                    {kCode,
-                     small(QStringLiteral("CODUL")) + QStringLiteral("\\line {\\fs13 din clasificarea bugetara}"),
-                     Align::Centre, true, Cell::Merge::First},
-                    {kWidth, small(QStringLiteral("SUMELE INCASATE")) + QStringLiteral("\\line {\\fs13 - lei -}"),
-                     Align::Centre, true}}});
-    addRow(lines, {{{kName, {}, Align::Centre, true, Cell::Merge::Continued},
-                    {kCode, {}, Align::Centre, true, Cell::Merge::Continued},
-                    {kCurrent, small(QStringLiteral("Curente")), Align::Centre, true},
-                    {kOverdue, small(QStringLiteral("Restante")), Align::Centre, true},
-                    {kPenalty, small(QStringLiteral("Majorari")), Align::Centre, true},
-                    {kWidth, small(QStringLiteral("Total")), Align::Centre, true}}});
+    addRow(
+        lines,
+        {{{kName, small(QStringLiteral("DENUMIREA CREANTEI BUGETULUI LOCAL")), Align::Centre, true, Cell::Merge::First},
+          {kCode, small(QStringLiteral("CODUL")) + QStringLiteral("\\line {\\fs13 din clasificarea bugetara}"),
+           Align::Centre, true, Cell::Merge::First},
+          {kWidth, small(QStringLiteral("SUMELE INCASATE")) + QStringLiteral("\\line {\\fs13 - lei -}"), Align::Centre,
+           true}}});
+    addRow(lines,
+           {{{kName, {}, Align::Centre, true, Cell::Merge::Continued},
+             {kCode, {}, Align::Centre, true, Cell::Merge::Continued},
+             {kCurrent, small(QStringLiteral("Curente")), Align::Centre, true},
+             {kOverdue, small(QStringLiteral("Restante")), Align::Centre, true},
+             {kPenalty, small(QStringLiteral("Majorari")), Align::Centre, true},
+             {kWidth, small(QStringLiteral("Total")), Align::Centre, true}}});
     for (int k = 1; k <= 7; ++k)
         addRow(lines, amountRow(k));
-    addRow(lines, {{{kCode, bold(QStringLiteral("T O T A L")), Align::Centre},
-                    {kPenalty, {}},
-                    {kWidth, bold(QStringLiteral("[TOTAL]")), Align::Right}},
-                   320});
+    addRow(lines,
+           {{{kCode, bold(QStringLiteral("T O T A L")), Align::Centre},
+             {kPenalty, {}},
+             {kWidth, bold(QStringLiteral("[TOTAL]")), Align::Right}},
+            320});
 
-    addRow(lines, {{{6400, QStringLiteral("{\\i\\fs14 Chitantele sunt valabile numai daca au aplicat pe verso"
-                                          "\\line sigiliul autoritatii administratiei publice locale.}")},
-                    {kWidth, bold(QStringLiteral("DATA INCASARII :")) + QStringLiteral("  [Data]"), Align::Right}},
-                   0, false});
+    addRow(lines,
+           {{{6400,
+              QStringLiteral("{\\i\\fs14 Chitantele sunt valabile numai daca au aplicat pe verso"
+                             "\\line sigiliul autoritatii administratiei publice locale.}")},
+             {kWidth, bold(QStringLiteral("DATA INCASARII :")) + QStringLiteral("  [Data]"), Align::Right}},
+            0,
+            false});
 
     addRow(lines, {{{kWidth, small(QStringLiteral("ELEMENTE DE IDENTIFICARE A INCASATORULUI")), Align::Centre, true}}});
-    addRow(lines, {{{3000, small(QStringLiteral("LEGITIMATIA")) + QStringLiteral("\\line NR.  ..............")},
-                    {7400, small(QStringLiteral("NUMELE SI PRENUMELE")) + QStringLiteral("\\line ")},
-                    {kWidth, small(QStringLiteral("SEMNATURA,")) + QStringLiteral("\\line ")}},
-                   620});
+    addRow(lines,
+           {{{3000, small(QStringLiteral("LEGITIMATIA")) + QStringLiteral("\\line NR.  ..............")},
+             {7400, small(QStringLiteral("NUMELE SI PRENUMELE")) + QStringLiteral("\\line ")},
+             {kWidth, small(QStringLiteral("SEMNATURA,")) + QStringLiteral("\\line ")}},
+            620});
 }
 
 }  // namespace

@@ -180,10 +180,7 @@ void TRTFReplace::OpenResult()
         opener_.open(file.absoluteFilePath());
 }
 
-int TRTFReplace::BraceBalance(const QByteArray& line)
-{
-    return int(line.count('{') - line.count('}'));
-}
+int TRTFReplace::BraceBalance(const QByteArray& line) { return int(line.count('{') - line.count('}')); }
 
 QByteArray TRTFReplace::ReplaceTagsInLine(QByteArray line) const
 {

@@ -15,7 +15,7 @@ public:
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
-    void lock(Mode mode);   // waits until granted
+    void lock(Mode mode);     // waits until granted
     bool tryLock(Mode mode);  // false at once when another holder stands in the way
     void unlock();
     // Reads and writes at an offset of the lock file itself, through the locked descriptor.

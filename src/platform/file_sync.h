@@ -6,7 +6,7 @@ class QString;
 
 namespace velmar {
 
-void syncFile(QFile& file);          // data of an open file
+void syncFile(QFile& file);            // data of an open file
 void syncFolder(const QString& path);  // the folder's entries (a created or deleted file)
 
 }  // namespace velmar

@@ -20,14 +20,13 @@ const QString kArchiveComment = QStringLiteral("Salvare Velmar");
 
 QByteArray mimePackage()
 {
-    return QStringLiteral(
-               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-               "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-               "  <mime-type type=\"%1\">\n"
-               "    <comment>%2</comment>\n"
-               "    <glob pattern=\"*.vlr\" case-sensitive=\"false\"/>\n"
-               "  </mime-type>\n"
-               "</mime-info>\n")
+    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                          "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+                          "  <mime-type type=\"%1\">\n"
+                          "    <comment>%2</comment>\n"
+                          "    <glob pattern=\"*.vlr\" case-sensitive=\"false\"/>\n"
+                          "  </mime-type>\n"
+                          "</mime-info>\n")
         .arg(kMimeType, kArchiveComment)
         .toUtf8();
 }
@@ -48,16 +47,15 @@ QString execProgram(QString path)
 
 QByteArray desktopEntry(const QString& programPath, const QString& programFolder)
 {
-    return QStringLiteral(
-               "[Desktop Entry]\n"
-               "Type=Application\n"
-               "Name=Velmar\n"
-               "Comment=%1\n"
-               "Exec=%2 %f\n"
-               "Icon=%3\n"
-               "MimeType=%4;\n"
-               "NoDisplay=true\n"
-               "Terminal=false\n")
+    return QStringLiteral("[Desktop Entry]\n"
+                          "Type=Application\n"
+                          "Name=Velmar\n"
+                          "Comment=%1\n"
+                          "Exec=%2 %f\n"
+                          "Icon=%3\n"
+                          "MimeType=%4;\n"
+                          "NoDisplay=true\n"
+                          "Terminal=false\n")
         .arg(kArchiveComment, execProgram(QDir::toNativeSeparators(programPath)),
              escapedValue(QDir(programFolder).filePath(QStringLiteral("ico1.ico"))), kMimeType)
         .toUtf8();
@@ -101,8 +99,8 @@ ArchiveTypeRegistration RegisterArchiveType(const QString& programPath, const QS
     const QString applications = QDir(data).filePath(QStringLiteral("applications"));
 
     const Outcome mime = writeWhenDifferent(mimeFolder + QStringLiteral("/packages/velmar-vlr.xml"), mimePackage());
-    const Outcome desktop = writeWhenDifferent(applications + QStringLiteral("/velmar.desktop"),
-                                               desktopEntry(programPath, programFolder));
+    const Outcome desktop =
+        writeWhenDifferent(applications + QStringLiteral("/velmar.desktop"), desktopEntry(programPath, programFolder));
     if (mime == Outcome::Written)
         refreshCache(QStringLiteral("update-mime-database"), mimeFolder);
     if (desktop == Outcome::Written)

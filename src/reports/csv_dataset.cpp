@@ -153,8 +153,8 @@ ReportDataset ReadCsvDataset(const QByteArray& bytes, const QString& fileName)
     lines.erase(lines.begin());
     for (const Line& line : lines)
         if (line.fields.size() != header.fields.size())
-            throw StoreError(report_texts::csvWrongCount(fileName, line.number, int(line.fields.size()),
-                                                         int(header.fields.size())));
+            throw StoreError(
+                report_texts::csvWrongCount(fileName, line.number, int(line.fields.size()), int(header.fields.size())));
 
     ReportDataset dataset;
     for (size_t c = 0; c < header.fields.size(); ++c)

@@ -33,11 +33,11 @@ struct OpenInstallment {
 const std::vector<DbfField>& debtFields()
 {
     static const std::vector<DbfField> fields{
-        {QStringLiteral("DATAPEN"), 'N', 6, 0},    {QStringLiteral("StopPen"), 'N', 6, 0},
-        {QStringLiteral("ULTIMA"), 'N', 6, 0},     {QStringLiteral("CURENT"), 'N', 10, 0},
-        {QStringLiteral("RESTANTA"), 'N', 10, 0},  {QStringLiteral("PENALREST"), 'N', 10, 0},
-        {QStringLiteral("NUME"), 'C', 50, 0},      {QStringLiteral("ROL"), 'C', 9, 0},
-        {QStringLiteral("CNP"), 'C', 13, 0},       {QStringLiteral("PENTOTAL"), 'N', 10, 0}};
+        {QStringLiteral("DATAPEN"), 'N', 6, 0},   {QStringLiteral("StopPen"), 'N', 6, 0},
+        {QStringLiteral("ULTIMA"), 'N', 6, 0},    {QStringLiteral("CURENT"), 'N', 10, 0},
+        {QStringLiteral("RESTANTA"), 'N', 10, 0}, {QStringLiteral("PENALREST"), 'N', 10, 0},
+        {QStringLiteral("NUME"), 'C', 50, 0},     {QStringLiteral("ROL"), 'C', 9, 0},
+        {QStringLiteral("CNP"), 'C', 13, 0},      {QStringLiteral("PENTOTAL"), 'N', 10, 0}};
     return fields;
 }
 
@@ -63,9 +63,11 @@ std::vector<Cell> debtRow(const RateTables& rates, const OpenInstallment& i, qin
         RoundHalfUp(double(restanta) * rates.ComputePenalty(double(today), double(i.ultima), double(i.stopPen)));
     const auto number = [](qint64 value) { return Cell(std::int64_t(value)); };
     const auto text = [](const QString& value) { return Cell(value.toStdString()); };
-    return {number(i.datapen),  number(i.stopPen),   number(i.ultima), number(overdue ? 0 : i.rest),
-            number(restanta),   number(i.penalrest), text(i.nume),     text(i.rol),
-            text(i.cnp),        number(accrued + i.penalrest)};
+    return {number(i.datapen), number(i.stopPen),
+            number(i.ultima),  number(overdue ? 0 : i.rest),
+            number(restanta),  number(i.penalrest),
+            text(i.nume),      text(i.rol),
+            text(i.cnp),       number(accrued + i.penalrest)};
 }
 
 }  // namespace
@@ -79,11 +81,15 @@ ReportDataset ComputeDebts(Database& db, RateTables& rates, ProgressCounter& cou
         const QueryResult open = openInstallments(db, day);
         progress.setMaximum(int(open.rows.size()));
         rates.LoadPenaltyRates(db);
-        const RowReader<OpenInstallment> reader(
-            open, {{u"DATAPEN", &OpenInstallment::datapen},     {u"ULTIMA", &OpenInstallment::ultima},
-                   {u"StopPen", &OpenInstallment::stopPen},     {u"REST", &OpenInstallment::rest},
-                   {u"PENALREST", &OpenInstallment::penalrest}, {u"NUME", &OpenInstallment::nume},
-                   {u"ROL", &OpenInstallment::rol},             {u"CNP", &OpenInstallment::cnp}});
+        const RowReader<OpenInstallment> reader(open,
+                                                {{u"DATAPEN", &OpenInstallment::datapen},
+                                                 {u"ULTIMA", &OpenInstallment::ultima},
+                                                 {u"StopPen", &OpenInstallment::stopPen},
+                                                 {u"REST", &OpenInstallment::rest},
+                                                 {u"PENALREST", &OpenInstallment::penalrest},
+                                                 {u"NUME", &OpenInstallment::nume},
+                                                 {u"ROL", &OpenInstallment::rol},
+                                                 {u"CNP", &OpenInstallment::cnp}});
         std::vector<std::vector<Cell>> rows;
         rows.reserve(open.rows.size());
         for (const QVariantList& values : open.rows) {

@@ -24,15 +24,15 @@ ReportDataset LoadPaymentsSlip(Database& db, const SlipPeriod& period)
     if (oneType)
         params << period.docJus;
     // The lines of one payment share DATACHIT and NRCHIT; IDCHIT and IDRATA keep them in the order recorded.
-    QueryResult rows = db.select(
-        QStringLiteral("SELECT C.NUME, C.CNP, C.ROL, H.DOCJUS, H.NRCHIT, H.DATACHIT, H.SUMA, H.PENAL "
-                       "FROM Chitante H JOIN Contract C ON C.IDCON = H.IDCON "
-                       "WHERE H.DATACHIT >= ? AND H.DATACHIT <= ? %1 "
-                       "ORDER BY H.DATACHIT, H.NRCHIT, H.IDCHIT, H.IDRATA")
-            .arg(oneType ? QStringLiteral("AND H.DOCJUS = ?") : QString()),
-        params);
-    return datasetOf(std::move(rows), {QStringLiteral("NUME"), QStringLiteral("CNP"), QStringLiteral("ROL"),
-                                       QStringLiteral("DOCJUS")});
+    QueryResult rows =
+        db.select(QStringLiteral("SELECT C.NUME, C.CNP, C.ROL, H.DOCJUS, H.NRCHIT, H.DATACHIT, H.SUMA, H.PENAL "
+                                 "FROM Chitante H JOIN Contract C ON C.IDCON = H.IDCON "
+                                 "WHERE H.DATACHIT >= ? AND H.DATACHIT <= ? %1 "
+                                 "ORDER BY H.DATACHIT, H.NRCHIT, H.IDCHIT, H.IDRATA")
+                      .arg(oneType ? QStringLiteral("AND H.DOCJUS = ?") : QString()),
+                  params);
+    return datasetOf(std::move(rows),
+                     {QStringLiteral("NUME"), QStringLiteral("CNP"), QStringLiteral("ROL"), QStringLiteral("DOCJUS")});
 }
 
 void FillPaymentsSlip(TemplateExporter& exporter, const QString& dataFolder, const SlipPeriod& period,

@@ -15,8 +15,8 @@ class TemplateExporter;
 
 struct SlipPeriod {
     QDate from;
-    QDate to;         // included
-    QString docJus;   // empty: every document type
+    QDate to;        // included
+    QString docJus;  // empty: every document type
 };
 
 // "Perioada incorecta!" when the period ends before it starts.

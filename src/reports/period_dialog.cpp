@@ -6,15 +6,18 @@
 #include "reports/report_texts.h"
 #include "store/clock.h"
 #include "store/dates.h"
+#include "ui_period_dialog.h"
 #include "widgets/problem_balloon.h"
 #include "widgets/run_command.h"
 #include "widgets/window_placement.h"
-#include "ui_period_dialog.h"
 
 namespace velmar {
 
 PeriodDialog::PeriodDialog(AppContext& app, Interaction& ui, TemplateExporter& exporter, QWidget* parent)
-    : FieldsDialog(parent), ui_(std::make_unique<::Ui::PeriodDialog>()), app_(app), interaction_(ui),
+    : FieldsDialog(parent),
+      ui_(std::make_unique<::Ui::PeriodDialog>()),
+      app_(app),
+      interaction_(ui),
       exporter_(exporter)
 {
     ui_->setupUi(this);

@@ -9,10 +9,7 @@ inline QString templateMissing(const QString& path)
 {
     return QStringLiteral("Sablonul %1 nu exista; raportul nu poate fi facut.").arg(path);
 }
-inline QString noTemplateOpen()
-{
-    return QStringLiteral("Niciun sablon de raport nu este deschis.");
-}
+inline QString noTemplateOpen() { return QStringLiteral("Niciun sablon de raport nu este deschis."); }
 inline QString cannotShow(const QString& path)
 {
     return QStringLiteral("Raportul a fost salvat in %1, dar nu poate fi deschis.").arg(path);
@@ -22,10 +19,7 @@ inline QString fileUnreadable(const QString& file)
 {
     return QStringLiteral("Fisierul %1 nu poate fi citit.").arg(file);
 }
-inline QString csvNotUtf8(const QString& file)
-{
-    return QStringLiteral("Fisierul %1 nu este text UTF-8.").arg(file);
-}
+inline QString csvNotUtf8(const QString& file) { return QStringLiteral("Fisierul %1 nu este text UTF-8.").arg(file); }
 inline QString csvBadQuotes(const QString& file, int line)
 {
     return QStringLiteral("Fisierul %1, linia %2: ghilimele puse gresit.").arg(file).arg(line);
@@ -36,7 +30,11 @@ inline QString csvNoHeader(const QString& file)
 }
 inline QString csvWrongCount(const QString& file, int line, int count, int expected)
 {
-    return QStringLiteral("Fisierul %1, linia %2: %3 valori in loc de %4.").arg(file).arg(line).arg(count).arg(expected);
+    return QStringLiteral("Fisierul %1, linia %2: %3 valori in loc de %4.")
+        .arg(file)
+        .arg(line)
+        .arg(count)
+        .arg(expected);
 }
 
 // The payments slip and the debts list.
@@ -53,8 +51,8 @@ inline QString slipPeriod(const QString& from, const QString& to)
 inline QString debtsDate(const QString& day) { return QStringLiteral("La data de ") + day; }
 inline QString noWorkTableName(const QString& prefix, const QString& folder)
 {
-    return QStringLiteral("Tabela de lucru nu poate fi creata: numele ") + prefix + QStringLiteral("0.dbf .. ") + prefix +
-           QStringLiteral("999.dbf din ") + folder + QStringLiteral(" sunt toate ocupate.");
+    return QStringLiteral("Tabela de lucru nu poate fi creata: numele ") + prefix + QStringLiteral("0.dbf .. ") +
+        prefix + QStringLiteral("999.dbf din ") + folder + QStringLiteral(" sunt toate ocupate.");
 }
 
 }  // namespace velmar::report_texts

@@ -1,9 +1,9 @@
 // The carried files of the data folder, in the order start-up writes them.
 #include "session/carried_files.h"
 
+#include "payments/receipt_template.h"
 #include "store/file_lookup.h"
 #include "store/folders.h"
-#include "payments/receipt_template.h"
 #include "xls/template_builder.h"
 
 #include <QDir>

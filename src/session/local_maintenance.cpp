@@ -1,9 +1,9 @@
 // Start-up maintenance of local data.
 #include "session/local_maintenance.h"
 
-#include "debt/rate_seeds.h"
 #include "app/app_context.h"
 #include "app/progress_counter.h"
+#include "debt/rate_seeds.h"
 #include "session/carried_files.h"
 #include "store/action_log.h"
 #include "store/clock.h"

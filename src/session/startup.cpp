@@ -1,13 +1,13 @@
 // The start-up sequence.
 #include "session/startup.h"
 
-#include "platform/file_type_registration.h"
-#include "platform/launcher.h"
 #include "app/app_context.h"
 #include "app/interaction.h"
+#include "app/version.h"
+#include "platform/file_type_registration.h"
+#include "platform/launcher.h"
 #include "session/local_maintenance.h"
 #include "session/update_handoff.h"
-#include "app/version.h"
 #include "store/file_lookup.h"
 #include "store/folders.h"
 #include "store/settings.h"
@@ -32,14 +32,15 @@ const QString kArchiveCaption = QStringLiteral("Deschidere salvare");
 
 QString serverUnusable(const QString& server)
 {
-    return QStringLiteral("Baza de date ") + server + u'\r' + QStringLiteral("NU este accesibila sau este incompleta!")
-           + u'\r' + QStringLiteral("Verificati conexiunea si baza si reporniti programul!");
+    return QStringLiteral("Baza de date ") + server + u'\r' +
+        QStringLiteral("NU este accesibila sau este incompleta!") + u'\r' +
+        QStringLiteral("Verificati conexiunea si baza si reporniti programul!");
 }
 
 QString archiveNotYetSupported(const QString& archivePath)
 {
-    return QStringLiteral("Aceasta versiune nu poate deschide salvarea ") + QDir::toNativeSeparators(archivePath)
-           + u'\r' + QStringLiteral("Programul porneste cu baza de date obisnuita.");
+    return QStringLiteral("Aceasta versiune nu poate deschide salvarea ") + QDir::toNativeSeparators(archivePath) +
+        u'\r' + QStringLiteral("Programul porneste cu baza de date obisnuita.");
 }
 
 // SQLite writes the temporary files of large sorts to the folder SQLITE_TMPDIR names: the private working
@@ -108,8 +109,7 @@ StartupOptions StartupOptions::fromApplication()
     return options;
 }
 
-StartupResult RunStartup(const StartupOptions& options, Interaction& ui, StartupProgress& progress,
-                         Launcher& launcher)
+StartupResult RunStartup(const StartupOptions& options, Interaction& ui, StartupProgress& progress, Launcher& launcher)
 {
     progress.resetBar(100);
     const QString program = programFolder();

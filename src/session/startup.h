@@ -50,7 +50,6 @@ struct StartupResult {
 
 // Runs the sequence. Messages go through `ui`, programs are started through `launcher`. Throws
 // StoreError when the data cannot be opened or maintained.
-StartupResult RunStartup(const StartupOptions& options, Interaction& ui, StartupProgress& progress,
-                         Launcher& launcher);
+StartupResult RunStartup(const StartupOptions& options, Interaction& ui, StartupProgress& progress, Launcher& launcher);
 
 }  // namespace velmar

@@ -1,8 +1,8 @@
 // The update hand-off at start-up and its completion by the staged build.
 #include "session/update_handoff.h"
 
-#include "platform/launcher.h"
 #include "app/version.h"
+#include "platform/launcher.h"
 #include "store/file_lookup.h"
 #include "store/folders.h"
 #include "store/settings.h"

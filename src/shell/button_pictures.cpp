@@ -65,12 +65,24 @@ QIcon buttonPicture(ButtonPicture picture)
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(60, 60, 60), 1.5));
     switch (picture) {
-    case ButtonPicture::Contracts: folder(p, QColor(240, 200, 90)); break;
-    case ButtonPicture::Reports: sheet(p); break;
-    case ButtonPicture::Utilities: folder(p, QColor(120, 160, 220)); break;
-    case ButtonPicture::AdministrationLocked: padlock(p, false); break;
-    case ButtonPicture::AdministrationUnlocked: padlock(p, true); break;
-    case ButtonPicture::Exit: exitDoor(p); break;
+    case ButtonPicture::Contracts:
+        folder(p, QColor(240, 200, 90));
+        break;
+    case ButtonPicture::Reports:
+        sheet(p);
+        break;
+    case ButtonPicture::Utilities:
+        folder(p, QColor(120, 160, 220));
+        break;
+    case ButtonPicture::AdministrationLocked:
+        padlock(p, false);
+        break;
+    case ButtonPicture::AdministrationUnlocked:
+        padlock(p, true);
+        break;
+    case ButtonPicture::Exit:
+        exitDoor(p);
+        break;
     }
     return QIcon(pixmap);
 }

@@ -2,8 +2,8 @@
 #include "shell/log_view_window.h"
 
 #include "store/dates.h"
-#include "widgets/grid_view.h"
 #include "ui_log_view_window.h"
+#include "widgets/grid_view.h"
 
 #include <QHeaderView>
 

@@ -1,5 +1,6 @@
 // velmar: the desktop program. Wiring only: one copy per user, the program-wide conventions, the splash,
 // the start-up sequence and the main window.
+#include "app/app_context.h"
 #include "contracts/contract_dialog.h"
 #include "contracts/contract_list_window.h"
 #include "payments/details_window.h"
@@ -9,16 +10,15 @@
 #include "platform/document_opener.h"
 #include "platform/launcher.h"
 #include "platform/single_instance.h"
-#include "app/app_context.h"
 #include "reports/debts_list.h"
 #include "reports/period_dialog.h"
 #include "reports/report_texts.h"
 #include "reports/template_exporter.h"
+#include "session/startup.h"
+#include "session/update_handoff.h"
 #include "shell/gui_interaction.h"
 #include "shell/main_window.h"
 #include "shell/splash_window.h"
-#include "session/startup.h"
-#include "session/update_handoff.h"
 #include "store/clock.h"
 #include "widgets/run_command.h"
 

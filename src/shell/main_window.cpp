@@ -1,30 +1,30 @@
 // The main window.
 #include "shell/main_window.h"
 
-#include "admin/backup_folder.h"
 #include "admin/admin_login.h"
+#include "admin/backup_folder.h"
 #include "app/app_context.h"
-#include "shell/button_pictures.h"
-#include "session/exit_save.h"
 #include "app/interaction.h"
+#include "app/version.h"
+#include "session/exit_save.h"
+#include "shell/button_pictures.h"
+#include "shell/log_view_window.h"
 #include "shell/password_dialog.h"
 #include "shell/shell_texts.h"
-#include "app/version.h"
 #include "store/action_log.h"
 #include "store/clock.h"
-#include "shell/log_view_window.h"
 #include "store/settings.h"
 #include "ui_main_window.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QEventLoop>
-#include <QLabel>
-#include <QStatusBar>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QScreen>
 #include <QShortcut>
+#include <QStatusBar>
 
 namespace velmar {
 
@@ -145,9 +145,12 @@ void MainWindow::administrationClicked()
         ui_->MButAdm->setIcon(buttonPicture(ButtonPicture::AdministrationUnlocked));
         showWorkButtons(true);
         break;
-    case LoginOutcome::UnlockedForWork: showWorkButtons(true); break;
+    case LoginOutcome::UnlockedForWork:
+        showWorkButtons(true);
+        break;
     case LoginOutcome::Cancelled:
-    case LoginOutcome::WrongPassword: break;
+    case LoginOutcome::WrongPassword:
+        break;
     }
 }
 
@@ -201,8 +204,9 @@ void MainWindow::saveOnExit()
     const QString target = AutomaticBackupTarget(folder, today());
     QFile probe(target);
     if (!probe.open(QIODevice::WriteOnly)) {
-        interaction_.Mesaj(shell_texts::kBackupTargetCaption, shell_texts::cannotWrite(QDir::toNativeSeparators(target)),
-                           MessageButton::Ok, MessageKind::Error);
+        interaction_.Mesaj(shell_texts::kBackupTargetCaption,
+                           shell_texts::cannotWrite(QDir::toNativeSeparators(target)), MessageButton::Ok,
+                           MessageKind::Error);
         return;
     }
     probe.close();

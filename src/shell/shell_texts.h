@@ -12,10 +12,13 @@ inline const QString kNameCheckCaption = QStringLiteral("Atentionare");
 inline QString nameCheckText(const QString& administrationButton)
 {
     return QStringLiteral("Nu ati completat denumirea primariei la ") + administrationButton + QStringLiteral("!") +
-           QStringLiteral("\r") + QStringLiteral("Doriti sa o completati acum?");
+        QStringLiteral("\r") + QStringLiteral("Doriti sa o completati acum?");
 }
 
 inline const QString kBackupTargetCaption = QStringLiteral("Salvare");
-inline QString cannotWrite(const QString& target) { return QStringLiteral("Nu pot scrie in ") + target + QStringLiteral("!"); }
+inline QString cannotWrite(const QString& target)
+{
+    return QStringLiteral("Nu pot scrie in ") + target + QStringLiteral("!");
+}
 
 }  // namespace velmar::shell_texts

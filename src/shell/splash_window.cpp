@@ -2,8 +2,8 @@
 #include "shell/splash_window.h"
 
 #include "app/version.h"
-#include "widgets/window_placement.h"
 #include "ui_splash_window.h"
+#include "widgets/window_placement.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

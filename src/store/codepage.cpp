@@ -7,8 +7,7 @@
 namespace velmar {
 namespace {
 
-constexpr CodePage kAllPages[] = {CodePage::Windows1250, CodePage::Windows1252, CodePage::Dos852,
-                                  CodePage::Dos437};
+constexpr CodePage kAllPages[] = {CodePage::Windows1250, CodePage::Windows1252, CodePage::Dos852, CodePage::Dos437};
 
 // Unicode (BMP) -> byte, 0 where the page has no byte for the character. 0 is free to mean that
 // because U+0000..U+007F never reach this table: every page here is ASCII below 0x80.

@@ -28,10 +28,7 @@ struct Line {
     qsizetype end = 0;         // after the line end
 };
 
-std::string_view view(const QByteArray& bytes)
-{
-    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
-}
+std::string_view view(const QByteArray& bytes) { return {bytes.constData(), static_cast<std::size_t>(bytes.size())}; }
 
 QString decodeName(std::string_view bytes) { return decodeText(kPage, bytes).trimmed(); }
 
@@ -86,7 +83,7 @@ std::vector<Line> parse(std::string_view bytes)
 }
 
 struct Place {
-    std::optional<std::size_t> key;          // the key's line
+    std::optional<std::size_t> key;            // the key's line
     std::optional<std::size_t> lastOfSection;  // the section's last key line, else its header
 };
 
@@ -155,7 +152,7 @@ void refuseUnreadable(const QString& path, const QString& section, const QString
     const Line asSection = classify(view(sectionLine));
     const Line asKey = classify(view(keyLine));
     const bool readsBack = asSection.kind == Line::Kind::Section && asSection.name == storedForm(section) &&
-                           asKey.kind == Line::Kind::Key && asKey.name == storedForm(key);
+        asKey.kind == Line::Kind::Key && asKey.name == storedForm(key);
     const auto breaksLine = [](const QByteArray& line) { return line.contains('\n') || line.contains('\r'); };
     if (!readsBack || breaksLine(sectionLine) || breaksLine(keyLine))
         throw StoreError(QStringLiteral("Sectiunea %1, cheia %2: text care nu poate fi scris in fisierul %3")

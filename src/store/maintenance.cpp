@@ -39,7 +39,8 @@ UpgradeResult UpgradeTables(Database& db, const std::function<qint64()>& topUpRa
         result.rateRowsAdded = topUpRateTables();
     // Also mends a folder where an earlier upgrade added the column and stopped before filling it.
     if (db.hasTable(contract))
-        result.stopPenFilled = db.execute(QStringLiteral("UPDATE Contract SET StopPen = ? WHERE StopPen IS NULL"), {kNoStopDay});
+        result.stopPenFilled =
+            db.execute(QStringLiteral("UPDATE Contract SET StopPen = ? WHERE StopPen IS NULL"), {kNoStopDay});
     return result;
 }
 

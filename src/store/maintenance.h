@@ -17,9 +17,9 @@ class Settings;
 QStringList CreateMissingTables(Database& db, const std::function<void(const QString& table)>& seed);
 
 struct UpgradeResult {
-    bool stopPenAdded = false;    // Contract had no StopPen column
-    qint64 stopPenFilled = 0;     // contracts whose empty StopPen became 99999
-    qint64 rateRowsAdded = 0;     // rows the rate tables received from the current seed lists
+    bool stopPenAdded = false;  // Contract had no StopPen column
+    qint64 stopPenFilled = 0;   // contracts whose empty StopPen became 99999
+    qint64 rateRowsAdded = 0;   // rows the rate tables received from the current seed lists
 };
 
 // Adds StopPen (99999 in every contract) to an old Contract table and, when Inflatie holds 32 rows or

@@ -38,7 +38,7 @@ bool fitsNumericLimits(const QString& text, NumericLimits limits)
     if (point >= 0 && limits.decimals == 0)
         return false;
     return whole.size() <= limits.integerDigits && decimals.size() <= limits.decimals && allDigits(whole) &&
-           allDigits(decimals);
+        allDigits(decimals);
 }
 
 bool fitsColumn(double value, const DbfField& column)

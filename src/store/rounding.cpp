@@ -16,8 +16,7 @@ constexpr std::size_t kFixedTextCapacity = 400;
 // Shortest round-tripping text of a finite value in fixed notation, written into buffer.
 std::string_view shortestFixed(double value, char (&buffer)[kFixedTextCapacity])
 {
-    const auto result = std::to_chars(std::begin(buffer), std::end(buffer), value,
-                                      std::chars_format::fixed);
+    const auto result = std::to_chars(std::begin(buffer), std::end(buffer), value, std::chars_format::fixed);
     return {std::begin(buffer), result.ptr};
 }
 
@@ -49,8 +48,7 @@ std::optional<std::int64_t> scaleRoundHalfAway(double value, int decimals)
 
     const std::size_t point = text.find('.');
     const std::string_view whole = text.substr(0, point);
-    const std::string_view fraction =
-        point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
+    const std::string_view fraction = point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
 
     // Magnitude limit: |INT64_MIN| for negatives, INT64_MAX otherwise.
     const std::uint64_t limit =

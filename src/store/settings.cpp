@@ -22,8 +22,7 @@ const QString kMachineSection = QStringLiteral("56");
 
 Settings::Settings(QString dataFolder, QString systemFolder)
     : dataFolder_(std::move(dataFolder)), systemFolder_(std::move(systemFolder))
-{
-}
+{}
 
 QString Settings::settingsFile() const { return pathAnyCase(dataFolder_, kSettingsName); }
 

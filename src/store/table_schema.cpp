@@ -10,14 +10,16 @@ namespace velmar {
 namespace {
 
 DbfField chr(const char* name, int width) { return {QString::fromLatin1(name), 'C', width, 0}; }
-DbfField dec(const char* name, int precision, int scale = 0) { return {QString::fromLatin1(name), 'N', precision, scale}; }
+DbfField dec(const char* name, int precision, int scale = 0)
+{
+    return {QString::fromLatin1(name), 'N', precision, scale};
+}
 DbfField date(const char* name) { return {QString::fromLatin1(name), 'D', 8, 0}; }
 
 std::vector<DbfField> rateColumns()
 {
-    return {dec("IDCON", 10),   dec("IDRATA", 10),  dec("NRRATA", 6),   dec("DATARATA", 6),
-            dec("DATAPEN", 6),  dec("ULTIMA", 6),   dec("RATAINI", 10), dec("RATACALC", 10),
-            dec("ACHITAT", 10), dec("PENALREST", 10)};
+    return {dec("IDCON", 10), dec("IDRATA", 10),  dec("NRRATA", 6),    dec("DATARATA", 6), dec("DATAPEN", 6),
+            dec("ULTIMA", 6), dec("RATAINI", 10), dec("RATACALC", 10), dec("ACHITAT", 10), dec("PENALREST", 10)};
 }
 
 std::vector<TableDef> buildTables()
@@ -30,10 +32,10 @@ std::vector<TableDef> buildTables()
         {QStringLiteral("Log"),
          {dec("IDLOG", 10), date("DATAL"), chr("ORA", 12), chr("ACTIUNE", 120), chr("UTILIZATOR", 16)}},
         {QStringLiteral("Contract"),
-         {dec("IDCON", 10), dec("NRCON", 12), dec("DATACON", 6), dec("NRRATE", 6), chr("ACTIV", 2),
-          chr("NUME", 50), chr("ROL", 9), chr("CNP", 13), chr("ADRESA", 80), chr("LOC", 24), chr("JUD", 24),
-          dec("SUPRAFT", 10, 4), dec("RATA", 10), chr("MONEDA", 6), chr("TIPRATA", 12), dec("DATARATA1", 6),
-          dec("DATAPEN1", 6), dec("TIPPENAL", 6), dec("StopPen", 6), chr("OBS", 240)}},
+         {dec("IDCON", 10),    dec("NRCON", 12),      dec("DATACON", 6),  dec("NRRATE", 6),  chr("ACTIV", 2),
+          chr("NUME", 50),     chr("ROL", 9),         chr("CNP", 13),     chr("ADRESA", 80), chr("LOC", 24),
+          chr("JUD", 24),      dec("SUPRAFT", 10, 4), dec("RATA", 10),    chr("MONEDA", 6),  chr("TIPRATA", 12),
+          dec("DATARATA1", 6), dec("DATAPEN1", 6),    dec("TIPPENAL", 6), dec("StopPen", 6), chr("OBS", 240)}},
         {QStringLiteral("Rate"), rateColumns()},
         {QStringLiteral("Chitante"),
          {dec("IDCHIT", 10), dec("IDCON", 10), dec("IDRATA", 10), chr("DOCJUS", 14), dec("DATACHIT", 6),
@@ -105,9 +107,12 @@ const QStringList& contractTableSet()
 QString sqlTypeOf(const DbfField& field)
 {
     switch (field.type) {
-    case 'C': return QStringLiteral("CHAR(%1)").arg(field.length);
-    case 'D': return QStringLiteral("DATE");
-    default: return QStringLiteral("DECIMAL(%1,%2)").arg(field.length).arg(field.decimals);
+    case 'C':
+        return QStringLiteral("CHAR(%1)").arg(field.length);
+    case 'D':
+        return QStringLiteral("DATE");
+    default:
+        return QStringLiteral("DECIMAL(%1,%2)").arg(field.length).arg(field.decimals);
     }
 }
 
@@ -118,11 +123,13 @@ DbfField fieldFromSqlType(const QString& name, const QString& sqlType)
     static const QRegularExpression decType(
         QStringLiteral(R"(^\s*(?:DECIMAL|NUMERIC)\s*\(\s*(\d+)\s*(?:,\s*(\d+)\s*)?\)\s*$)"),
         QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression dateType(QStringLiteral(R"(^\s*DATE\s*$)"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression dateType(QStringLiteral(R"(^\s*DATE\s*$)"),
+                                             QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression fieldName(QStringLiteral(R"(^[A-Za-z][A-Za-z0-9_]{0,9}$)"));
 
     if (!fieldName.match(name).hasMatch())
-        throw StoreError(QStringLiteral("Nume de coloana nepermis: %1 (o litera, apoi litere, cifre sau _, cel mult 10)").arg(name));
+        throw StoreError(
+            QStringLiteral("Nume de coloana nepermis: %1 (o litera, apoi litere, cifre sau _, cel mult 10)").arg(name));
     if (auto m = charType.match(sqlType); m.hasMatch()) {
         const int width = m.captured(1).toInt();
         if (width < 1 || width > 254)
@@ -138,7 +145,8 @@ DbfField fieldFromSqlType(const QString& name, const QString& sqlType)
     }
     if (dateType.match(sqlType).hasMatch())
         return {name, 'D', 8, 0};
-    throw StoreError(QStringLiteral("Coloana %1: tip necunoscut %2 (CHAR(n), DECIMAL(p,s) sau DATE)").arg(name, sqlType.trimmed()));
+    throw StoreError(
+        QStringLiteral("Coloana %1: tip necunoscut %2 (CHAR(n), DECIMAL(p,s) sau DATE)").arg(name, sqlType.trimmed()));
 }
 
 }  // namespace velmar

@@ -6,10 +6,7 @@ namespace {
 
 // A blank is a space or any control character, so a pasted tab or line break at either end
 // goes too; inside the text only spaces are collapsed.
-bool isBlank(QChar c)
-{
-    return c.unicode() <= u' ';
-}
+bool isBlank(QChar c) { return c.unicode() <= u' '; }
 
 QString trimBlanks(const QString& text)
 {

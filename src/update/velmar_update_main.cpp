@@ -23,9 +23,9 @@
 //
 // Exit status: 0 when the check is done (with or without a staged build), 1 when GMT.dII could not be read
 // or staging failed, 2 for an argument text it does not understand.
+#include "app/version.h"
 #include "platform/launcher.h"
 #include "session/update_handoff.h"
-#include "app/version.h"
 #include "store/file_lookup.h"
 #include "store/folders.h"
 #include "store/settings.h"

@@ -9,7 +9,7 @@ namespace velmar {
 void FieldsDialog::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-                       (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (!enter) {
         QDialog::keyPressEvent(event);
         return;

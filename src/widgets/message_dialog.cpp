@@ -2,8 +2,8 @@
 #include "widgets/message_dialog.h"
 
 #include "app/message_layout.h"
-#include "widgets/window_placement.h"
 #include "ui_message_dialog.h"
+#include "widgets/window_placement.h"
 
 #include <QApplication>
 #include <QColor>
@@ -65,10 +65,7 @@ int MessageDialog::Mesaj(const QString& caption, const QString& text, int button
     return exec();
 }
 
-void MessageDialog::reject()
-{
-    done(MessageResult::Cancel);
-}
+void MessageDialog::reject() { done(MessageResult::Cancel); }
 
 void MessageDialog::showKind(MessageKind kind)
 {

@@ -1,7 +1,6 @@
 // Numeric boxes and the limits of their columns.
 #include "widgets/numeric_box.h"
 
-
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 

@@ -1,8 +1,8 @@
 // The progress counter window.
 #include "widgets/progress_window.h"
 
-#include "widgets/window_placement.h"
 #include "ui_progress_window.h"
+#include "widgets/window_placement.h"
 
 #include <QApplication>
 
@@ -10,10 +10,7 @@ namespace velmar {
 namespace {
 
 // Long work runs on the interface thread: let the screen catch up without taking the user's clicks.
-void repaintNow()
-{
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-}
+void repaintNow() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
 
 }  // namespace
 
@@ -26,10 +23,7 @@ ProgressWindow::ProgressWindow(QWidget* parent) : QWidget(parent), ui_(std::make
 
 ProgressWindow::~ProgressWindow() = default;
 
-QString ProgressWindow::caption() const
-{
-    return ui_->Descr->text();
-}
+QString ProgressWindow::caption() const { return ui_->Descr->text(); }
 
 void ProgressWindow::setCaption(const QString& caption)
 {

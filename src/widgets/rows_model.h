@@ -68,9 +68,12 @@ public:
     {
         const GridColumn<Row>& column = columns_[size_t(index.column())];
         switch (role) {
-        case Qt::DisplayRole: return column.text(row(index.row()));
-        case Qt::TextAlignmentRole: return int(column.alignment);
-        case Qt::ForegroundRole: return column.emphasis == Emphasis::BoldRed ? QVariant(QColor(Qt::red)) : QVariant();
+        case Qt::DisplayRole:
+            return column.text(row(index.row()));
+        case Qt::TextAlignmentRole:
+            return int(column.alignment);
+        case Qt::ForegroundRole:
+            return column.emphasis == Emphasis::BoldRed ? QVariant(QColor(Qt::red)) : QVariant();
         case Qt::FontRole:
             if (column.emphasis != Emphasis::Plain) {
                 QFont bold;
@@ -78,7 +81,8 @@ public:
                 return bold;
             }
             return {};
-        default: return {};
+        default:
+            return {};
         }
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override

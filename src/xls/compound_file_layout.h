@@ -27,7 +27,10 @@ inline constexpr uint64_t kMiniStreamCutoff = 4096;
 enum EntryType : uint8_t { kUnused = 0, kStorage = 1, kStream = 2, kRoot = 5 };
 
 // Written so that sizes near 2^64 from a hostile directory cannot wrap around to a small count.
-inline uint64_t sectorsFor(uint64_t bytes, uint64_t sectorSize) { return bytes / sectorSize + (bytes % sectorSize != 0); }
+inline uint64_t sectorsFor(uint64_t bytes, uint64_t sectorSize)
+{
+    return bytes / sectorSize + (bytes % sectorSize != 0);
+}
 
 inline std::vector<uint32_t> readU32s(const QByteArray& bytes)
 {

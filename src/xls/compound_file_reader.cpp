@@ -19,7 +19,6 @@ namespace {
 
 using namespace compound;
 
-
 struct NotCompoundFile {};
 struct DamagedFile {};
 
@@ -64,12 +63,14 @@ Header readHeader(const QByteArray& bytes)
 class ChainedSectors {
 public:
     ChainedSectors(QByteArray data, qsizetype firstOffset, qsizetype sectorSize, std::vector<uint32_t> next)
-        : data_(std::move(data)), firstOffset_(firstOffset), sectorSize_(sectorSize), next_(std::move(next)),
-          count_(std::min<uint64_t>(next_.size(), sectorsFor(std::max<qsizetype>(0, data_.size() - firstOffset_),
-                                                             sectorSize_))),
+        : data_(std::move(data)),
+          firstOffset_(firstOffset),
+          sectorSize_(sectorSize),
+          next_(std::move(next)),
+          count_(std::min<uint64_t>(next_.size(),
+                                    sectorsFor(std::max<qsizetype>(0, data_.size() - firstOffset_), sectorSize_))),
           claimed_(count_)
-    {
-    }
+    {}
 
     // The first `size` bytes of the chain from `start`; the chain may be longer, never shorter.
     QByteArray read(uint32_t start, uint64_t size)
@@ -162,12 +163,13 @@ std::vector<DirectoryEntry> readDirectory(const QByteArray& bytes, bool wideSize
 class CompoundReader {
 public:
     explicit CompoundReader(const QByteArray& bytes)
-        : bytes_(bytes), header_(readHeader(bytes)), regular_(bytes, header_.sectorSize, header_.sectorSize, readFat()),
+        : bytes_(bytes),
+          header_(readHeader(bytes)),
+          regular_(bytes, header_.sectorSize, header_.sectorSize, readFat()),
           entries_(readDirectory(regular_.readAll(header_.firstDirectorySector), header_.sectorSize == 4096)),
           mini_(regular_.read(entries_[0].start, entries_[0].size), 0, kMiniSectorSize,
                 readU32s(regular_.readAll(header_.firstMiniFatSector)))
-    {
-    }
+    {}
 
     // Walks the sibling trees with a stack of its own; an entry reached twice makes the file damaged, so
     // neither cycles nor deep trees can exhaust anything.
@@ -195,8 +197,8 @@ public:
             if (e.type == kStorage)
                 pending.push_back({e.child, next.folder + e.name + QLatin1Char('/')});
             else if (e.type == kStream)
-                out[next.folder + e.name] = e.size < kMiniStreamCutoff ? mini_.read(e.start, e.size)
-                                                                       : regular_.read(e.start, e.size);
+                out[next.folder + e.name] =
+                    e.size < kMiniStreamCutoff ? mini_.read(e.start, e.size) : regular_.read(e.start, e.size);
             else
                 throw DamagedFile();
         }

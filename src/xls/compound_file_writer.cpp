@@ -18,13 +18,11 @@ namespace {
 
 using namespace compound;
 
-
 struct NewEntry {
     NewEntry() = default;
     NewEntry(QString entryName, EntryType entryType, const QByteArray* streamData = nullptr)
         : name(std::move(entryName)), type(entryType), data(streamData), size(data ? uint64_t(data->size()) : 0)
-    {
-    }
+    {}
 
     QString name;
     EntryType type = kUnused;
@@ -188,8 +186,8 @@ private:
             const uint32_t covered = directoryRun_.end() + fatSectors + difatSectors;
             const auto neededFat = uint32_t(sectorsFor(covered, kSlotsPerSector));
             const auto neededDifat = neededFat > kHeaderDifatSlots
-                                         ? uint32_t(sectorsFor(neededFat - kHeaderDifatSlots, kSlotsPerSector - 1))
-                                         : 0;
+                ? uint32_t(sectorsFor(neededFat - kHeaderDifatSlots, kSlotsPerSector - 1))
+                : 0;
             if (neededFat == fatSectors && neededDifat == difatSectors)
                 break;
             fatSectors = neededFat;

@@ -13,9 +13,9 @@ struct FormulaResult {
     // Unsupported: the formula uses something this engine does not compute; its old result stays.
     enum class Kind { Empty, Number, Text, Boolean, Error, Unsupported };
     Kind kind = Kind::Empty;
-    double number = 0;   // Number; Boolean 0/1
-    QString text;        // Text
-    uint8_t error = 0;   // Error: the BIFF error code
+    double number = 0;  // Number; Boolean 0/1
+    QString text;       // Text
+    uint8_t error = 0;  // Error: the BIFF error code
 
     static FormulaResult ofNumber(double v) { return {Kind::Number, v, {}, 0}; }
     static FormulaResult ofError(uint8_t code) { return {Kind::Error, 0, {}, code}; }

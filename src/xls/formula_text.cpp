@@ -15,13 +15,16 @@ constexpr uint16_t kSumFunction = 4;
 constexpr uint8_t kAttrSum = 0x10;
 constexpr uint8_t kValueClass = 0x20;  // added to a reference-class id
 
-QString columnName(int column) {
+QString columnName(int column)
+{
     QString name;
-    for (int c = column + 1; c > 0; c = (c - 1) / 26) name.prepend(QChar('A' + (c - 1) % 26));
+    for (int c = column + 1; c > 0; c = (c - 1) / 26)
+        name.prepend(QChar('A' + (c - 1) % 26));
     return name;
 }
 
-QString referenceText(int row, uint16_t columnField) {
+QString referenceText(int row, uint16_t columnField)
+{
     return QStringLiteral("%1%2%3%4")
         .arg(columnField & 0x4000 ? "" : "$", columnName(columnField & 0x3FFF), columnField & 0x8000 ? "" : "$")
         .arg(row + 1);
@@ -33,15 +36,18 @@ class Compiler {
 public:
     explicit Compiler(const QString& text) : text_(text.trimmed()) {}
 
-    QByteArray compile() {
+    QByteArray compile()
+    {
         expression();
         skipSpaces();
-        if (pos_ != text_.size()) fail();
+        if (pos_ != text_.size())
+            fail();
         return out_;
     }
 
 private:
-    void expression() {
+    void expression()
+    {
         term();
         while (accept('+') || accept('-')) {
             const QChar op = text_.at(pos_ - 1);
@@ -49,7 +55,8 @@ private:
             out_.append(char(op == '+' ? ptg::Add : ptg::Sub));
         }
     }
-    void term() {
+    void term()
+    {
         factor(kValueClass);
         while (accept('*') || accept('/')) {
             const QChar op = text_.at(pos_ - 1);
@@ -58,11 +65,13 @@ private:
         }
     }
     // `operandClass` is 0 inside SUM's arguments (references stay references) and value class elsewhere.
-    void factor(uint8_t operandClass) {
+    void factor(uint8_t operandClass)
+    {
         skipSpaces();
         if (accept('(')) {
             expression();
-            if (!accept(')')) fail();
+            if (!accept(')'))
+                fail();
             out_.append(char(ptg::Paren));
         } else if (accept('-')) {
             factor(kValueClass);
@@ -71,33 +80,44 @@ private:
             fail();
         }
     }
-    bool number() {
+    bool number()
+    {
         static const QRegularExpression pattern(QStringLiteral("\\G\\d+(\\.\\d+)?"));
         const auto match = pattern.match(text_, pos_);
-        if (!match.hasMatch()) return false;
+        if (!match.hasMatch())
+            return false;
         pos_ += match.capturedLength();
         const double value = match.captured().toDouble();
         ByteWriter w(out_);
-        if (value == double(uint16_t(value)) && match.captured(1).isEmpty()) w.u8(ptg::Int).u16(uint16_t(value));
-        else w.u8(ptg::Num).f64(value);
+        if (value == double(uint16_t(value)) && match.captured(1).isEmpty())
+            w.u8(ptg::Int).u16(uint16_t(value));
+        else
+            w.u8(ptg::Num).f64(value);
         return true;
     }
-    bool sum() {
-        static const QRegularExpression pattern(QStringLiteral("\\GSUM\\s*\\("), QRegularExpression::CaseInsensitiveOption);
+    bool sum()
+    {
+        static const QRegularExpression pattern(QStringLiteral("\\GSUM\\s*\\("),
+                                                QRegularExpression::CaseInsensitiveOption);
         const auto match = pattern.match(text_, pos_);
-        if (!match.hasMatch()) return false;
+        if (!match.hasMatch())
+            return false;
         pos_ += match.capturedLength();
         int arguments = 0;
         do {
             factorOrExpressionArgument();
             ++arguments;
         } while (accept(','));
-        if (!accept(')') || arguments > 30) fail();
-        if (arguments == 1) ByteWriter(out_).u8(ptg::Attr).u8(kAttrSum).u16(0);
-        else ByteWriter(out_).u8(ptg::FuncVar + kValueClass).u8(uint8_t(arguments)).u16(kSumFunction);
+        if (!accept(')') || arguments > 30)
+            fail();
+        if (arguments == 1)
+            ByteWriter(out_).u8(ptg::Attr).u8(kAttrSum).u16(0);
+        else
+            ByteWriter(out_).u8(ptg::FuncVar + kValueClass).u8(uint8_t(arguments)).u16(kSumFunction);
         return true;
     }
-    void factorOrExpressionArgument() {
+    void factorOrExpressionArgument()
+    {
         const qsizetype start = pos_;
         const qsizetype before = out_.size();
         factor(0);
@@ -108,33 +128,41 @@ private:
             expression();
         }
     }
-    bool reference(uint8_t operandClass) {
+    bool reference(uint8_t operandClass)
+    {
         static const QRegularExpression pattern(
             QStringLiteral("\\G(\\$?)([A-Z]{1,2})(\\$?)(\\d{1,5})(?::(\\$?)([A-Z]{1,2})(\\$?)(\\d{1,5}))?"),
             QRegularExpression::CaseInsensitiveOption);
         const auto match = pattern.match(text_, pos_);
-        if (!match.hasMatch()) return false;
+        if (!match.hasMatch())
+            return false;
         pos_ += match.capturedLength();
         const bool area = !match.captured(5).isNull() && match.capturedLength(6) > 0;
         ByteWriter w(out_);
         w.u8(uint8_t((area ? ptg::Area : ptg::Ref) + operandClass));
         const auto row = [&](int group) {
             const int r = match.captured(group).toInt() - 1;
-            if (r < 0 || r > kMaxRow) fail();
+            if (r < 0 || r > kMaxRow)
+                fail();
             return uint16_t(r);
         };
         const auto column = [&](int dollarColumn, int letters, int dollarRow) {
             int c = 0;
-            for (QChar ch : match.captured(letters).toUpper()) c = c * 26 + (ch.unicode() - 'A' + 1);
-            if (c < 1 || c > 256) fail();
+            for (QChar ch : match.captured(letters).toUpper())
+                c = c * 26 + (ch.unicode() - 'A' + 1);
+            if (c < 1 || c > 256)
+                fail();
             return uint16_t((c - 1) | (match.captured(dollarColumn).isEmpty() ? 0x4000 : 0) |
                             (match.captured(dollarRow).isEmpty() ? 0x8000 : 0));
         };
-        if (area) w.u16(row(4)).u16(row(8)).u16(column(1, 2, 3)).u16(column(5, 6, 7));
-        else w.u16(row(4)).u16(column(1, 2, 3));
+        if (area)
+            w.u16(row(4)).u16(row(8)).u16(column(1, 2, 3)).u16(column(5, 6, 7));
+        else
+            w.u16(row(4)).u16(column(1, 2, 3));
         return true;
     }
-    bool accept(QChar c) {
+    bool accept(QChar c)
+    {
         skipSpaces();
         if (pos_ < text_.size() && text_.at(pos_) == c) {
             ++pos_;
@@ -142,8 +170,10 @@ private:
         }
         return false;
     }
-    void skipSpaces() {
-        while (pos_ < text_.size() && text_.at(pos_).isSpace()) ++pos_;
+    void skipSpaces()
+    {
+        while (pos_ < text_.size() && text_.at(pos_).isSpace())
+            ++pos_;
     }
     [[noreturn]] void fail() const { throw StoreError(texts::badFormula(text_)); }
 
@@ -152,7 +182,8 @@ private:
     QByteArray out_;
 };
 
-QString joinArguments(std::vector<QString>& stack, int count) {
+QString joinArguments(std::vector<QString>& stack, int count)
+{
     QStringList args;
     for (int i = 0; i < count && !stack.empty(); ++i) {
         args.prepend(stack.back());
@@ -163,27 +194,26 @@ QString joinArguments(std::vector<QString>& stack, int count) {
 
 }  // namespace
 
-QByteArray CompileFormula(const QString& formula) {
-    return Compiler(formula).compile();
-}
+QByteArray CompileFormula(const QString& formula) { return Compiler(formula).compile(); }
 
-QString CellName(int row, int column) {
-    return columnName(column) + QString::number(row + 1);
-}
+QString CellName(int row, int column) { return columnName(column) + QString::number(row + 1); }
 
-QString FormulaToText(const QByteArray& tokens) {
+QString FormulaToText(const QByteArray& tokens)
+{
     std::vector<QString> stack;
     const char* p = tokens.constData();
     const char* end = p + tokens.size();
     const auto pop = [&stack]() {
-        if (stack.empty()) return QStringLiteral("?");
+        if (stack.empty())
+            return QStringLiteral("?");
         QString top = stack.back();
         stack.pop_back();
         return top;
     };
     while (p < end) {
         const int size = TokenSize(p, end - p);
-        if (size < 0) return QStringLiteral("?");
+        if (size < 0)
+            return QStringLiteral("?");
         const uint8_t id = uint8_t(*p);
         const uint8_t base = ptg::base(id);
         const char* d = p + 1;
@@ -200,14 +230,17 @@ QString FormulaToText(const QByteArray& tokens) {
         } else if (id == ptg::Num) {
             stack.push_back(QString::number(readF64(d), 'g', 15));
         } else if (id == ptg::Attr) {
-            if (uint8_t(d[0]) & kAttrSum) stack.push_back("SUM(" + pop() + ")");
+            if (uint8_t(d[0]) & kAttrSum)
+                stack.push_back("SUM(" + pop() + ")");
         } else if (base == ptg::FuncVar) {
             const QString args = joinArguments(stack, uint8_t(d[0]));
-            stack.push_back((readU16(d + 1) == kSumFunction ? QStringLiteral("SUM") : QStringLiteral("?")) + "(" + args + ")");
+            stack.push_back((readU16(d + 1) == kSumFunction ? QStringLiteral("SUM") : QStringLiteral("?")) + "(" +
+                            args + ")");
         } else if (base == ptg::Ref) {
             stack.push_back(referenceText(readU16(d), readU16(d + 2)));
         } else if (base == ptg::Area) {
-            stack.push_back(referenceText(readU16(d), readU16(d + 4)) + ":" + referenceText(readU16(d + 2), readU16(d + 6)));
+            stack.push_back(referenceText(readU16(d), readU16(d + 4)) + ":" +
+                            referenceText(readU16(d + 2), readU16(d + 6)));
         } else if (base == ptg::Ref3d) {
             stack.push_back("!" + referenceText(readU16(d + 2), readU16(d + 4)));
         } else if (base == ptg::Area3d) {

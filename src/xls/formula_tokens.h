@@ -44,11 +44,11 @@ int TokenSize(const char* p, qsizetype left);
 
 // Token ids as stored (operand ids in their reference class; value/array classes are +0x20/+0x40).
 namespace ptg {
-constexpr uint8_t Exp = 0x01, Table = 0x02, Add = 0x03, Sub = 0x04, Mul = 0x05, Div = 0x06, UPlus = 0x12,
-                  UMinus = 0x13, Paren = 0x15, MissArg = 0x16, Str = 0x17, Attr = 0x19, Err = 0x1C, Bool = 0x1D,
-                  Int = 0x1E, Num = 0x1F, Func = 0x21, FuncVar = 0x22, Name = 0x23, Ref = 0x24, Area = 0x25,
-                  RefErr = 0x2A, AreaErr = 0x2B, RefN = 0x2C, AreaN = 0x2D, Ref3d = 0x3A, Area3d = 0x3B,
-                  RefErr3d = 0x3C, AreaErr3d = 0x3D;
+constexpr uint8_t Exp = 0x01, Table = 0x02, Add = 0x03, Sub = 0x04, Mul = 0x05, Div = 0x06, UPlus = 0x12, UMinus = 0x13,
+                  Paren = 0x15, MissArg = 0x16, Str = 0x17, Attr = 0x19, Err = 0x1C, Bool = 0x1D, Int = 0x1E,
+                  Num = 0x1F, Func = 0x21, FuncVar = 0x22, Name = 0x23, Ref = 0x24, Area = 0x25, RefErr = 0x2A,
+                  AreaErr = 0x2B, RefN = 0x2C, AreaN = 0x2D, Ref3d = 0x3A, Area3d = 0x3B, RefErr3d = 0x3C,
+                  AreaErr3d = 0x3D;
 // The reference-class id of an operand token, whatever class it was stored in.
 inline uint8_t base(uint8_t id) { return id >= 0x20 ? uint8_t((id & 0x1F) | 0x20) : id; }
 }  // namespace ptg

@@ -14,8 +14,8 @@ namespace velmar::xls {
 
 struct SharedString {
     QString text;
-    QByteArray runs;     // formatting runs, 4 bytes each
-    QByteArray phonetic; // the ExtRst block
+    QByteArray runs;      // formatting runs, 4 bytes each
+    QByteArray phonetic;  // the ExtRst block
     bool operator==(const SharedString&) const = default;
 };
 

@@ -15,19 +15,33 @@ constexpr int kRowsPerBlock = 32;
 constexpr int kMergesPerRecord = 1026;
 constexpr uint16_t kDefColWidth = 0x0055;
 
-bool isCellTableRecord(uint16_t type) {
+bool isCellTableRecord(uint16_t type)
+{
     switch (type) {
-    case record::Row: case record::Number: case record::Rk: case record::MulRk: case record::LabelSst:
-    case record::Label: case record::RString: case record::Blank: case record::MulBlank: case record::BoolErr:
-    case record::Formula: case record::String: case record::SharedFormula: case record::Array:
-    case record::Table: case record::DbCell:
+    case record::Row:
+    case record::Number:
+    case record::Rk:
+    case record::MulRk:
+    case record::LabelSst:
+    case record::Label:
+    case record::RString:
+    case record::Blank:
+    case record::MulBlank:
+    case record::BoolErr:
+    case record::Formula:
+    case record::String:
+    case record::SharedFormula:
+    case record::Array:
+    case record::Table:
+    case record::DbCell:
         return true;
     default:
         return false;
     }
 }
 
-double rkValue(uint32_t rk) {
+double rkValue(uint32_t rk)
+{
     double value;
     if (rk & 0x02) {
         value = double(int32_t(rk) >> 2);
@@ -39,29 +53,35 @@ double rkValue(uint32_t rk) {
 }
 
 // The RK form of a whole number that fits in 30 bits, as spreadsheet programs store small integers.
-std::optional<uint32_t> rkForm(double value) {
-    if (value != std::floor(value) || value < -(1 << 29) || value >= (1 << 29)) return std::nullopt;
-    if (value == 0 && std::signbit(value)) return std::nullopt;
+std::optional<uint32_t> rkForm(double value)
+{
+    if (value != std::floor(value) || value < -(1 << 29) || value >= (1 << 29))
+        return std::nullopt;
+    if (value == 0 && std::signbit(value))
+        return std::nullopt;
     return (uint32_t(int32_t(value)) << 2) | 0x02;
 }
 
-void writeCellHeader(ByteWriter& w, int row, const Cell& cell) {
-    w.u16(uint16_t(row)).u16(cell.column).u16(cell.xf);
-}
+void writeCellHeader(ByteWriter& w, int row, const Cell& cell) { w.u16(uint16_t(row)).u16(cell.column).u16(cell.xf); }
 
 // Row numbers in ARRAY/TABLE/SHRFMLA records: first row, last row at the start of the data.
-void mapRangeRecord(BiffRecord& record, const RowRangeMap& map) {
-    if (record.data.size() < 4) return;
+void mapRangeRecord(BiffRecord& record, const RowRangeMap& map)
+{
+    if (record.data.size() < 4)
+        return;
     const auto moved = map(readU16(record.data.constData()), readU16(record.data.constData() + 2));
-    if (!moved) return;
+    if (!moved)
+        return;
     writeU16(record.data.data(), uint16_t(moved->first));
     writeU16(record.data.data() + 2, uint16_t(moved->second));
 }
 
 }  // namespace
 
-Cell& Cell::operator=(const Cell& other) {
-    if (this == &other) return *this;
+Cell& Cell::operator=(const Cell& other)
+{
+    if (this == &other)
+        return *this;
     column = other.column;
     xf = other.xf;
     kind = other.kind;
@@ -73,11 +93,14 @@ Cell& Cell::operator=(const Cell& other) {
     return *this;
 }
 
-Sheet Sheet::parse(std::vector<BiffRecord> records, SharedStringTable& strings) {
+Sheet Sheet::parse(std::vector<BiffRecord> records, SharedStringTable& strings)
+{
     Sheet sheet;
-    if (records.empty()) throw TruncatedData();
+    if (records.empty())
+        throw TruncatedData();
     sheet.bof_ = std::move(records.front());
-    if (sheet.bof_.data.size() < 4) throw TruncatedData();
+    if (sheet.bof_.data.size() < 4)
+        throw TruncatedData();
     if (readU16(sheet.bof_.data.constData() + 2) != kWorksheet) {
         sheet.worksheet_ = false;
         sheet.head_.assign(std::make_move_iterator(records.begin() + 1), std::make_move_iterator(records.end()));
@@ -87,14 +110,17 @@ Sheet Sheet::parse(std::vector<BiffRecord> records, SharedStringTable& strings) 
     int depth = 0;  // inside an embedded chart's own BOF..EOF
     for (size_t i = 1; i + 1 < records.size(); ++i) {
         BiffRecord& record = records[i];
-        if (record.type == record::Bof) ++depth;
+        if (record.type == record::Bof)
+            ++depth;
         if (depth == 0 && isCellTableRecord(record.type)) {
             inCells = true;
             sheet.parseCellRecord(record, strings);
             continue;
         }
-        if (record.type == record::Eof && depth > 0) --depth;
-        if (depth == 0 && record.type == record::Index) continue;  // rebuilt on save
+        if (record.type == record::Eof && depth > 0)
+            --depth;
+        if (depth == 0 && record.type == record::Index)
+            continue;  // rebuilt on save
         auto& section = inCells ? sheet.tail_ : sheet.head_;
         if (depth == 0 && record.type == record::Dimensions && !inCells) {
             // The cell table follows DIMENSIONS; what comes after it belongs after the cells, also
@@ -108,7 +134,8 @@ Sheet Sheet::parse(std::vector<BiffRecord> records, SharedStringTable& strings) 
                 const int r1 = in.u16(), r2 = in.u16(), c1 = in.u16(), c2 = in.u16();
                 sheet.merged_.push_back({r1, r2, c1, c2});
             }
-            if (sheet.mergedAt_ < 0) sheet.mergedAt_ = int(section.size());
+            if (sheet.mergedAt_ < 0)
+                sheet.mergedAt_ = int(section.size());
             continue;
         } else if (depth == 0 && record.type == record::ColInfo && record.data.size() >= 8) {
             const char* d = record.data.constData();
@@ -120,19 +147,23 @@ Sheet Sheet::parse(std::vector<BiffRecord> records, SharedStringTable& strings) 
     return sheet;
 }
 
-Cell& Sheet::put(int row, int column, uint16_t xf) {
+Cell& Sheet::put(int row, int column, uint16_t xf)
+{
     Cell& cell = ensure(row, column);
     cell.xf = xf;
     return cell;
 }
 
-void Sheet::parseCellRecord(const BiffRecord& record, SharedStringTable& strings) {
+void Sheet::parseCellRecord(const BiffRecord& record, SharedStringTable& strings)
+{
     ByteReader in(record.data);
     switch (record.type) {
     case record::Row: {
         const int row = in.u16();
-        if (record.data.size() < 16) throw TruncatedData();
-        if (int(rows_.size()) <= row) rows_.resize(row + 1);
+        if (record.data.size() < 16)
+            throw TruncatedData();
+        if (int(rows_.size()) <= row)
+            rows_.resize(row + 1);
         rows_[row].record = record.data;
         return;
     }
@@ -142,7 +173,8 @@ void Sheet::parseCellRecord(const BiffRecord& record, SharedStringTable& strings
         const QString text = ReadUnicodeString(in);
         if (lastFormulaRow_ >= 0) {
             Cell& cell = ensure(lastFormulaRow_, lastFormulaColumn_);
-            if (cell.formula) cell.formula->resultText = text;
+            if (cell.formula)
+                cell.formula->resultText = text;
         }
         return;
     }
@@ -158,7 +190,8 @@ void Sheet::parseCellRecord(const BiffRecord& record, SharedStringTable& strings
         const int c1 = in.u8();
         if (r1 < int(rows_.size())) {
             for (Cell& cell : rows_[r1].cells)
-                if (cell.column == c1 && cell.formula) cell.formula->attached.push_back(record);
+                if (cell.column == c1 && cell.formula)
+                    cell.formula->attached.push_back(record);
         }
         return;
     }
@@ -196,7 +229,8 @@ void Sheet::parseCellRecord(const BiffRecord& record, SharedStringTable& strings
         break;
     case record::LabelSst: {
         const uint32_t index = in.u32();
-        if (index >= strings.size()) throw TruncatedData();
+        if (index >= strings.size())
+            throw TruncatedData();
         cell.kind = Cell::Kind::Text;
         cell.text = index;
         break;
@@ -232,7 +266,8 @@ void Sheet::parseCellRecord(const BiffRecord& record, SharedStringTable& strings
 
 // Each member of a shared formula gets its own copy of the tokens, so that rows can be inserted and
 // copied without keeping the shared ranges in step. A group whose tokens cannot be walked stays shared.
-void Sheet::resolveSharedFormulas() {
+void Sheet::resolveSharedFormulas()
+{
     for (SharedFormula& group : shared_) {
         ByteReader in(group.record.data);
         in.skip(8);
@@ -241,7 +276,8 @@ void Sheet::resolveSharedFormulas() {
         bool unshared = true;
         for (int r = group.firstRow; r <= group.lastRow && r < int(rows_.size()); ++r) {
             for (Cell& cell : rows_[r].cells) {
-                if (!cell.formula || cell.column < group.firstColumn || cell.column > group.lastColumn) continue;
+                if (!cell.formula || cell.column < group.firstColumn || cell.column > group.lastColumn)
+                    continue;
                 const QByteArray& own = cell.formula->tokens;
                 if (own.size() != 5 || own.at(0) != char(ptg::Exp) || readU16(own.constData() + 1) != group.firstRow ||
                     readU16(own.constData() + 3) != group.firstColumn)
@@ -258,81 +294,105 @@ void Sheet::resolveSharedFormulas() {
         }
         if (!unshared) {
             for (Cell& cell : rows_[group.firstRow].cells)
-                if (cell.column == group.firstColumn && cell.formula) cell.formula->attached.push_back(group.record);
+                if (cell.column == group.firstColumn && cell.formula)
+                    cell.formula->attached.push_back(group.record);
         }
     }
     shared_.clear();
 }
 
-const Cell* Sheet::find(int row, int column) const {
-    if (row < 0 || row >= int(rows_.size())) return nullptr;
+const Cell* Sheet::find(int row, int column) const
+{
+    if (row < 0 || row >= int(rows_.size()))
+        return nullptr;
     const auto& cells = rows_[row].cells;
-    const auto it = std::lower_bound(cells.begin(), cells.end(), column,
-                                     [](const Cell& c, int col) { return c.column < col; });
+    const auto it =
+        std::lower_bound(cells.begin(), cells.end(), column, [](const Cell& c, int col) { return c.column < col; });
     return it != cells.end() && it->column == column ? &*it : nullptr;
 }
 
-int Sheet::defaultFormat(int row, int column) const {
+int Sheet::defaultFormat(int row, int column) const
+{
     if (row < int(rows_.size()) && rows_[row].record.size() >= 16) {
         const uint32_t flags = readU32(rows_[row].record.constData() + 12);
-        if (flags & 0x80) return int((flags >> 16) & 0x0FFF);
+        if (flags & 0x80)
+            return int((flags >> 16) & 0x0FFF);
     }
     for (const ColumnFormat& f : columnFormats_)
-        if (column >= f.first && column <= f.last) return f.xf;
+        if (column >= f.first && column <= f.last)
+            return f.xf;
     return 15;
 }
 
-Cell& Sheet::ensure(int row, int column) {
-    if (int(rows_.size()) <= row) rows_.resize(row + 1);
+Cell& Sheet::ensure(int row, int column)
+{
+    if (int(rows_.size()) <= row)
+        rows_.resize(row + 1);
     auto& cells = rows_[row].cells;
-    auto it = std::lower_bound(cells.begin(), cells.end(), column, [](const Cell& c, int col) { return c.column < col; });
-    if (it != cells.end() && it->column == column) return *it;
+    auto it =
+        std::lower_bound(cells.begin(), cells.end(), column, [](const Cell& c, int col) { return c.column < col; });
+    if (it != cells.end() && it->column == column)
+        return *it;
     Cell cell;
     cell.column = uint16_t(column);
     cell.xf = uint16_t(defaultFormat(row, column));
-    if (lastColumnCache_ != -2) lastColumnCache_ = std::max(lastColumnCache_, column);
+    if (lastColumnCache_ != -2)
+        lastColumnCache_ = std::max(lastColumnCache_, column);
     return *cells.insert(it, std::move(cell));
 }
 
-int Sheet::lastRow() const {
+int Sheet::lastRow() const
+{
     for (int r = int(rows_.size()) - 1; r >= 0; --r)
-        if (!rows_[r].cells.empty()) return r;
+        if (!rows_[r].cells.empty())
+            return r;
     return -1;
 }
 
-int Sheet::lastColumn() const {
+int Sheet::lastColumn() const
+{
     if (lastColumnCache_ == -2) {
         int last = -1;
         for (const Row& row : rows_)
-            if (!row.cells.empty()) last = std::max<int>(last, row.cells.back().column);
+            if (!row.cells.empty())
+                last = std::max<int>(last, row.cells.back().column);
         lastColumnCache_ = last;
     }
     return lastColumnCache_;
 }
 
-void Sheet::insertEmptyRows(int at, int count) {
-    if (at < int(rows_.size())) rows_.insert(rows_.begin() + at, size_t(count), Row{});
+void Sheet::insertEmptyRows(int at, int count)
+{
+    if (at < int(rows_.size()))
+        rows_.insert(rows_.begin() + at, size_t(count), Row{});
 }
 
-void Sheet::copyRow(int from, int to) {
-    if (from >= int(rows_.size())) return;
-    if (int(rows_.size()) <= to) rows_.resize(to + 1);
+void Sheet::copyRow(int from, int to)
+{
+    if (from >= int(rows_.size()))
+        return;
+    if (int(rows_.size()) <= to)
+        rows_.resize(to + 1);
     rows_[to] = rows_[from];
     for (Cell& cell : rows_[to].cells) {
-        if (!cell.formula) continue;
+        if (!cell.formula)
+            continue;
         MoveRelativeRows(cell.formula->tokens, to - from);
         cell.formula->attached.clear();  // an array or table range stays with the original cells
     }
 }
 
-void Sheet::eraseRows(int at, int count) {
-    if (at >= int(rows_.size())) return;
+void Sheet::eraseRows(int at, int count)
+{
+    if (at >= int(rows_.size()))
+        return;
     const int end = std::min<int>(at + count, int(rows_.size()));
     rows_.erase(rows_.begin() + at, rows_.begin() + end);
     lastColumnCache_ = -2;
 }
 
-void Sheet::mapRows(const RowRangeMap& map) {
+void Sheet::mapRows(const RowRangeMap& map)
+{
     std::vector<CellRange> kept;
     for (const CellRange& range : merged_) {
         const auto moved = map(range.firstRow, range.lastRow);
@@ -341,12 +401,14 @@ void Sheet::mapRows(const RowRangeMap& map) {
     }
     merged_ = std::move(kept);
     for (BiffRecord& record : head_) {
-        if (record.type != record::HorizontalBreaks || record.data.size() < 2) continue;
+        if (record.type != record::HorizontalBreaks || record.data.size() < 2)
+            continue;
         QByteArray breaks;
         int count = 0;
         for (qsizetype p = 2; p + 6 <= record.data.size(); p += 6) {
             const auto moved = map(readU16(record.data.constData() + p), readU16(record.data.constData() + p));
-            if (!moved) continue;
+            if (!moved)
+                continue;
             QByteArray entry = record.data.mid(p, 6);
             writeU16(entry.data(), uint16_t(moved->first));
             breaks.append(entry);
@@ -359,10 +421,12 @@ void Sheet::mapRows(const RowRangeMap& map) {
     for (Row& row : rows_)
         for (Cell& cell : row.cells)
             if (cell.formula)
-                for (BiffRecord& attached : cell.formula->attached) mapRangeRecord(attached, map);
+                for (BiffRecord& attached : cell.formula->attached)
+                    mapRangeRecord(attached, map);
 }
 
-void Sheet::copyMergedRanges(int firstRow, int lastRow, int offset) {
+void Sheet::copyMergedRanges(int firstRow, int lastRow, int offset)
+{
     const size_t count = merged_.size();
     for (size_t i = 0; i < count; ++i) {
         const CellRange range = merged_[i];
@@ -372,7 +436,8 @@ void Sheet::copyMergedRanges(int firstRow, int lastRow, int offset) {
 }
 
 QByteArray Sheet::cellTable(qsizetype tableOffset, const std::vector<uint32_t>& stringIndex,
-                            std::vector<uint32_t>& dbCellOffsets) const {
+                            std::vector<uint32_t>& dbCellOffsets) const
+{
     QByteArray out;
     const int rowCount = int(rows_.size());
     for (int blockStart = 0; blockStart < rowCount; blockStart += kRowsPerBlock) {
@@ -380,7 +445,8 @@ QByteArray Sheet::cellTable(qsizetype tableOffset, const std::vector<uint32_t>& 
         int firstRowRecord = -1;
         for (int r = blockStart; r < blockEnd; ++r) {
             const Row& row = rows_[r];
-            if (row.empty()) continue;
+            if (row.empty())
+                continue;
             QByteArray data = row.record;
             if (data.size() < 16) {
                 data = QByteArray(16, '\0');
@@ -390,10 +456,12 @@ QByteArray Sheet::cellTable(qsizetype tableOffset, const std::vector<uint32_t>& 
             writeU16(data.data(), uint16_t(r));
             writeU16(data.data() + 2, row.cells.empty() ? 0 : row.cells.front().column);
             writeU16(data.data() + 4, row.cells.empty() ? 0 : uint16_t(row.cells.back().column + 1));
-            if (firstRowRecord < 0) firstRowRecord = int(out.size());
+            if (firstRowRecord < 0)
+                firstRowRecord = int(out.size());
             AppendRecord(out, record::Row, data);
         }
-        if (firstRowRecord < 0) continue;
+        if (firstRowRecord < 0)
+            continue;
         // DBCELL: back to the first ROW, then each row's first cell relative to the previous one.
         QByteArray dbCell;
         ByteWriter db(dbCell);
@@ -401,9 +469,11 @@ QByteArray Sheet::cellTable(qsizetype tableOffset, const std::vector<uint32_t>& 
         qsizetype previous = firstRowRecord + 20;
         for (int r = blockStart; r < blockEnd; ++r) {
             const Row& row = rows_[r];
-            if (row.empty()) continue;
+            if (row.empty())
+                continue;
             db.u16(uint16_t(row.cells.empty() ? 0 : out.size() - previous));
-            if (!row.cells.empty()) previous = out.size();
+            if (!row.cells.empty())
+                previous = out.size();
             for (const Cell& cell : row.cells) {
                 QByteArray data;
                 ByteWriter w(data);
@@ -433,8 +503,10 @@ QByteArray Sheet::cellTable(qsizetype tableOffset, const std::vector<uint32_t>& 
                     const Formula& f = *cell.formula;
                     w.bytes(f.result).u16(f.flags).u32(0).u16(uint16_t(f.tokens.size())).bytes(f.tokens).bytes(f.extra);
                     AppendRecord(out, record::Formula, data);
-                    for (const BiffRecord& attached : f.attached) AppendRecord(out, attached);
-                    const bool stringResult = uint8_t(f.result.at(0)) == 0 && readU16(f.result.constData() + 6) == 0xFFFF;
+                    for (const BiffRecord& attached : f.attached)
+                        AppendRecord(out, attached);
+                    const bool stringResult =
+                        uint8_t(f.result.at(0)) == 0 && readU16(f.result.constData() + 6) == 0xFFFF;
                     if (stringResult) {
                         QByteArray text;
                         AppendUnicodeString(text, f.resultText);
@@ -452,19 +524,24 @@ QByteArray Sheet::cellTable(qsizetype tableOffset, const std::vector<uint32_t>& 
     return out;
 }
 
-QByteArray Sheet::serialize(qsizetype streamOffset, const std::vector<uint32_t>& stringIndex) const {
+QByteArray Sheet::serialize(qsizetype streamOffset, const std::vector<uint32_t>& stringIndex) const
+{
     QByteArray out;
     AppendRecord(out, bof_);
     if (!worksheet_) {
-        for (const BiffRecord& record : head_) AppendRecord(out, record);
+        for (const BiffRecord& record : head_)
+            AppendRecord(out, record);
         return out;
     }
     int firstRow = -1, lastRow = -1;
     int blocks = 0;
     for (int r = 0; r < int(rows_.size()); ++r) {
-        if (rows_[r].empty()) continue;
-        if (firstRow < 0) firstRow = r;
-        if (r / kRowsPerBlock != lastRow / kRowsPerBlock || lastRow < 0) ++blocks;
+        if (rows_[r].empty())
+            continue;
+        if (firstRow < 0)
+            firstRow = r;
+        if (r / kRowsPerBlock != lastRow / kRowsPerBlock || lastRow < 0)
+            ++blocks;
         lastRow = r;
     }
     const qsizetype indexAt = out.size();
@@ -481,14 +558,20 @@ QByteArray Sheet::serialize(qsizetype streamOffset, const std::vector<uint32_t>&
                                rows_.begin());
             firstCellColumn = 256;
             for (const Row& row : rows_)
-                if (!row.cells.empty()) firstCellColumn = std::min<int>(firstCellColumn, row.cells.front().column);
+                if (!row.cells.empty())
+                    firstCellColumn = std::min<int>(firstCellColumn, row.cells.front().column);
         }
-        ByteWriter(data).u32(uint32_t(firstCellRow)).u32(uint32_t(cellRow + 1)).u16(uint16_t(firstCellColumn))
-            .u16(uint16_t(cellColumn + 1)).u16(0);
+        ByteWriter(data)
+            .u32(uint32_t(firstCellRow))
+            .u32(uint32_t(cellRow + 1))
+            .u16(uint16_t(firstCellColumn))
+            .u16(uint16_t(cellColumn + 1))
+            .u16(0);
         AppendRecord(out, record::Dimensions, data);
     };
     for (const BiffRecord& record : head_) {
-        if (record.type == kDefColWidth) defColWidthAt = streamOffset + out.size();
+        if (record.type == kDefColWidth)
+            defColWidthAt = streamOffset + out.size();
         AppendRecord(out, record);
     }
     appendDimensions();  // directly before the cell table
@@ -503,24 +586,29 @@ QByteArray Sheet::serialize(qsizetype streamOffset, const std::vector<uint32_t>&
             ByteWriter w(data);
             w.u16(uint16_t(n));
             for (size_t m = i; m < i + n; ++m)
-                w.u16(uint16_t(merged_[m].firstRow)).u16(uint16_t(merged_[m].lastRow))
-                    .u16(uint16_t(merged_[m].firstColumn)).u16(uint16_t(merged_[m].lastColumn));
+                w.u16(uint16_t(merged_[m].firstRow))
+                    .u16(uint16_t(merged_[m].lastRow))
+                    .u16(uint16_t(merged_[m].firstColumn))
+                    .u16(uint16_t(merged_[m].lastColumn));
             AppendRecord(out, record::MergedCells, data);
         }
     };
     const int mergedAt = mergedAt_ >= 0 ? mergedAt_ : std::max(0, int(tail_.size()) - 1);
     for (int i = 0; i < int(tail_.size()); ++i) {
-        if (i == mergedAt) appendMerged();
+        if (i == mergedAt)
+            appendMerged();
         AppendRecord(out, tail_[i]);
     }
-    if (tail_.empty()) appendMerged();
+    if (tail_.empty())
+        appendMerged();
     AppendRecord(out, record::Eof, {});
 
     char* index = out.data() + indexAt + 4;
     writeU32(index + 4, uint32_t(std::max(firstRow, 0)));
     writeU32(index + 8, uint32_t(lastRow + 1));
     writeU32(index + 12, uint32_t(defColWidthAt));
-    for (int b = 0; b < int(dbCells.size()) && b < blocks; ++b) writeU32(index + 16 + 4 * b, dbCells[b]);
+    for (int b = 0; b < int(dbCells.size()) && b < blocks; ++b)
+        writeU32(index + 16 + 4 * b, dbCells[b]);
     return out;
 }
 

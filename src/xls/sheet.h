@@ -16,7 +16,7 @@ namespace velmar::xls {
 
 struct Formula {
     QByteArray tokens;
-    QByteArray extra;                  // constants of array tokens, after the tokens
+    QByteArray extra;  // constants of array tokens, after the tokens
     uint16_t flags = 0;
     QByteArray result;                 // the cached result, 8 bytes as stored
     QString resultText;                // the cached result when it is a string
@@ -68,27 +68,36 @@ public:
     int lastColumn() const;  // -1 when no cell
 
     template <typename Visit>
-    void forEachFormula(Visit visit) {
+    void forEachFormula(Visit visit)
+    {
         for (Row& row : rows_)
             for (Cell& cell : row.cells)
-                if (cell.formula) visit(*cell.formula);
+                if (cell.formula)
+                    visit(*cell.formula);
     }
     template <typename Visit>
-    void forEachCell(Visit visit) const {
+    void forEachCell(Visit visit) const
+    {
         for (size_t r = 0; r < rows_.size(); ++r)
-            for (const Cell& cell : rows_[r].cells) visit(int(r), cell);
+            for (const Cell& cell : rows_[r].cells)
+                visit(int(r), cell);
     }
     template <typename Visit>
-    void forEachCellMutable(Visit visit) {
+    void forEachCellMutable(Visit visit)
+    {
         for (size_t r = 0; r < rows_.size(); ++r)
-            for (Cell& cell : rows_[r].cells) visit(int(r), cell);
+            for (Cell& cell : rows_[r].cells)
+                visit(int(r), cell);
     }
     // Cells of one row within columns first..last.
     template <typename Visit>
-    void forEachCellInRow(int row, int firstColumn, int lastColumn, Visit visit) const {
-        if (row < 0 || row >= int(rows_.size())) return;
+    void forEachCellInRow(int row, int firstColumn, int lastColumn, Visit visit) const
+    {
+        if (row < 0 || row >= int(rows_.size()))
+            return;
         for (const Cell& cell : rows_[row].cells)
-            if (cell.column >= firstColumn && cell.column <= lastColumn) visit(cell);
+            if (cell.column >= firstColumn && cell.column <= lastColumn)
+                visit(cell);
     }
 
     // Empty rows in at `at`; the rows from `at` on move down.
@@ -114,16 +123,21 @@ private:
 
     bool worksheet_ = true;
     BiffRecord bof_;
-    std::vector<BiffRecord> head_;   // records before the cell table; DIMENSIONS is rebuilt after them
-    std::vector<BiffRecord> tail_;   // records after it (MERGEDCELLS regenerated in place)
-    int lastFormulaRow_ = -1;        // while parsing: where a STRING record's result goes
+    std::vector<BiffRecord> head_;  // records before the cell table; DIMENSIONS is rebuilt after them
+    std::vector<BiffRecord> tail_;  // records after it (MERGEDCELLS regenerated in place)
+    int lastFormulaRow_ = -1;       // while parsing: where a STRING record's result goes
     int lastFormulaColumn_ = -1;
-    int mergedAt_ = -1;              // index in tail_ where the merged ranges are written
+    int mergedAt_ = -1;  // index in tail_ where the merged ranges are written
     std::vector<Row> rows_;
     std::vector<CellRange> merged_;
-    struct ColumnFormat { int first, last, xf; };
+    struct ColumnFormat {
+        int first, last, xf;
+    };
     std::vector<ColumnFormat> columnFormats_;
-    struct SharedFormula { int firstRow, lastRow, firstColumn, lastColumn; BiffRecord record; };
+    struct SharedFormula {
+        int firstRow, lastRow, firstColumn, lastColumn;
+        BiffRecord record;
+    };
     std::vector<SharedFormula> shared_;
     mutable int lastColumnCache_ = -2;  // -2: to be computed
 };

@@ -43,7 +43,8 @@ void boxEmptyHeadings(Workbook& book, const TemplateLayout& layout)
 QByteArray BuildCarriedTemplate(CarriedTemplate which)
 {
     const TemplateLayout& layout = carriedLayout(which);
-    Workbook book = Workbook::fromStream(TemplateStream(layout), QString::fromLatin1(layout.sheetName) + QStringLiteral(".xls"));
+    Workbook book =
+        Workbook::fromStream(TemplateStream(layout), QString::fromLatin1(layout.sheetName) + QStringLiteral(".xls"));
     for (const LayoutCell& cell : layout.cells)
         putCell(book, cell);
     boxEmptyHeadings(book, layout);

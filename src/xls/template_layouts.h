@@ -10,24 +10,24 @@ namespace velmar::xls {
 
 // One cell format of the templates. Everything is Arial; table cells are 9 pt, titles 12 pt.
 enum class CellLook {
-    Title,          // 12 pt bold
-    CentredTitle,   // 12 pt bold, centred
-    CentredTag,     // 12 pt, centred
-    Plain,          // 9 pt
-    Bold,           // 9 pt bold
-    HeadingUpper,   // 9 pt bold, centred, boxed with the row below it
+    Title,         // 12 pt bold
+    CentredTitle,  // 12 pt bold, centred
+    CentredTag,    // 12 pt, centred
+    Plain,         // 9 pt
+    Bold,          // 9 pt bold
+    HeadingUpper,  // 9 pt bold, centred, boxed with the row below it
     HeadingLower,
-    BandText,       // the repeated row and the totals: 9 pt, boxed
-    BandAmount,     // number format "0", right-aligned
-    BandDate,       // dd.mm.yyyy
-    BandExplanation,// text format "@": an explanation that looks like a number stays as typed
-    TotalLabel,     // 9 pt bold, boxed
-    TotalAmount,    // 9 pt bold, "0", right-aligned, boxed
+    BandText,         // the repeated row and the totals: 9 pt, boxed
+    BandAmount,       // number format "0", right-aligned
+    BandDate,         // dd.mm.yyyy
+    BandExplanation,  // text format "@": an explanation that looks like a number stays as typed
+    TotalLabel,       // 9 pt bold, boxed
+    TotalAmount,      // 9 pt bold, "0", right-aligned, boxed
 };
 constexpr int kCellLookCount = int(CellLook::TotalAmount) + 1;
 
 struct LayoutCell {
-    int row;  // from 1
+    int row;      // from 1
     char column;  // 'A'..'Z'
     CellLook look;
     const char* content;  // a text, or a formula after "="
@@ -36,7 +36,7 @@ struct LayoutCell {
 struct TemplateLayout {
     const char* sheetName;
     std::vector<double> columnWidths;  // in characters, from column A; the table's columns
-    int headingFirstRow;  // two heading rows, repeated on every printed page
+    int headingFirstRow;               // two heading rows, repeated on every printed page
     std::vector<LayoutCell> cells;
     int headingLastRow() const { return headingFirstRow + 1; }
 };

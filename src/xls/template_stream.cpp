@@ -15,11 +15,10 @@ namespace {
 
 namespace id {
 constexpr uint16_t Footer = 0x0015, Header = 0x0014, CodePage = 0x0042, Window1 = 0x003D, DateMode = 0x0022,
-                   Font = 0x0031, Format = 0x041E, Xf = 0x00E0, Style = 0x0293, CalcMode = 0x000D,
-                   CalcCount = 0x000C, RefMode = 0x000F, Iteration = 0x0011, Delta = 0x0010, SaveRecalc = 0x005F,
-                   PrintHeaders = 0x002A, PrintGridlines = 0x002B, GridSet = 0x0082, Guts = 0x0080,
-                   DefaultRowHeight = 0x0225, WsBool = 0x0081, HCenter = 0x0083, VCenter = 0x0084,
-                   PageSetup = 0x00A1, DefColWidth = 0x0055, Window2 = 0x023E;
+                   Font = 0x0031, Format = 0x041E, Xf = 0x00E0, Style = 0x0293, CalcMode = 0x000D, CalcCount = 0x000C,
+                   RefMode = 0x000F, Iteration = 0x0011, Delta = 0x0010, SaveRecalc = 0x005F, PrintHeaders = 0x002A,
+                   PrintGridlines = 0x002B, GridSet = 0x0082, Guts = 0x0080, DefaultRowHeight = 0x0225, WsBool = 0x0081,
+                   HCenter = 0x0083, VCenter = 0x0084, PageSetup = 0x00A1, DefColWidth = 0x0055, Window2 = 0x023E;
 }  // namespace id
 
 // Fonts after the four default ones; index 4 does not exist in BIFF, so the first of ours is 5.
@@ -52,19 +51,32 @@ struct LookFormat {
 LookFormat lookFormat(CellLook look)
 {
     switch (look) {
-    case CellLook::Title: return {TitleFont, 0, kGeneral, NoSides};
-    case CellLook::CentredTitle: return {TitleFont, 0, kCentre, NoSides};
-    case CellLook::CentredTag: return {TagFont, 0, kCentre, NoSides};
-    case CellLook::Plain: return {CellFont, 0, kGeneral, NoSides};
-    case CellLook::Bold: return {HeadingFont, 0, kGeneral, NoSides};
-    case CellLook::HeadingUpper: return {HeadingFont, 0, kCentre, Left | Right | Top};
-    case CellLook::HeadingLower: return {HeadingFont, 0, kCentre, Left | Right | Bottom};
-    case CellLook::BandText: return {CellFont, 0, kGeneral, Box};
-    case CellLook::BandAmount: return {CellFont, kAmountFormat, kRight, Box};
-    case CellLook::BandDate: return {CellFont, kDateFormat, kCentre, Box};
-    case CellLook::BandExplanation: return {CellFont, kTextFormat, kGeneral, Box};
-    case CellLook::TotalLabel: return {HeadingFont, 0, kGeneral, Box};
-    case CellLook::TotalAmount: return {HeadingFont, kAmountFormat, kRight, Box};
+    case CellLook::Title:
+        return {TitleFont, 0, kGeneral, NoSides};
+    case CellLook::CentredTitle:
+        return {TitleFont, 0, kCentre, NoSides};
+    case CellLook::CentredTag:
+        return {TagFont, 0, kCentre, NoSides};
+    case CellLook::Plain:
+        return {CellFont, 0, kGeneral, NoSides};
+    case CellLook::Bold:
+        return {HeadingFont, 0, kGeneral, NoSides};
+    case CellLook::HeadingUpper:
+        return {HeadingFont, 0, kCentre, Left | Right | Top};
+    case CellLook::HeadingLower:
+        return {HeadingFont, 0, kCentre, Left | Right | Bottom};
+    case CellLook::BandText:
+        return {CellFont, 0, kGeneral, Box};
+    case CellLook::BandAmount:
+        return {CellFont, kAmountFormat, kRight, Box};
+    case CellLook::BandDate:
+        return {CellFont, kDateFormat, kCentre, Box};
+    case CellLook::BandExplanation:
+        return {CellFont, kTextFormat, kGeneral, Box};
+    case CellLook::TotalLabel:
+        return {HeadingFont, 0, kGeneral, Box};
+    case CellLook::TotalAmount:
+        return {HeadingFont, kAmountFormat, kRight, Box};
     }
     return {CellFont, 0, kGeneral, NoSides};
 }
@@ -75,8 +87,8 @@ constexpr int kDefaultCellXf = 15;
 // Formats of the built-in styles Comma, Comma[0], Currency, Currency[0], Percent (XF 16-20).
 constexpr uint16_t kBuiltInStyleFormats[] = {43, 41, 44, 42, 9};
 // STYLE records: XF index with the built-in flag, style id.
-constexpr std::pair<uint16_t, uint8_t> kBuiltInStyles[] = {
-    {0x8000, 0}, {0x8010, 3}, {0x8011, 6}, {0x8012, 4}, {0x8013, 7}, {0x8014, 5}};
+constexpr std::pair<uint16_t, uint8_t> kBuiltInStyles[] = {{0x8000, 0}, {0x8010, 3}, {0x8011, 6},
+                                                           {0x8012, 4}, {0x8013, 7}, {0x8014, 5}};
 
 using Fill = std::function<void(ByteWriter&)>;
 
@@ -124,16 +136,20 @@ void xf(QByteArray& stream, bool styleXf, uint16_t font, uint16_t format, uint8_
 {
     constexpr uint32_t kThin = 1, kAutomatic = 0x40;
     uint32_t lines = 0;
-    if (sides & Left) lines |= kThin;
-    if (sides & Right) lines |= kThin << 4;
-    if (sides & Top) lines |= kThin << 8;
-    if (sides & Bottom) lines |= kThin << 12;
+    if (sides & Left)
+        lines |= kThin;
+    if (sides & Right)
+        lines |= kThin << 4;
+    if (sides & Top)
+        lines |= kThin << 8;
+    if (sides & Bottom)
+        lines |= kThin << 12;
     add(stream, id::Xf, [&](ByteWriter& w) {
         w.u16(font).u16(format).u16(styleXf ? 0xFFF5 : 0x0001).u8(alignment).u8(0).u8(0);
         w.u8(styleXf ? 0xF4 : 0xF8);
         w.u32(lines | kAutomatic << 16 | kAutomatic << 23);  // left and right line colours
-        w.u32(kAutomatic | kAutomatic << 7);                // top and bottom line colours, no fill
-        w.u16(0x20C0);                                      // pattern colours: the system's
+        w.u32(kAutomatic | kAutomatic << 7);                 // top and bottom line colours, no fill
+        w.u16(0x20C0);                                       // pattern colours: the system's
     });
 }
 
@@ -178,11 +194,13 @@ qsizetype globals(QByteArray& stream, const TemplateLayout& layout)
 {
     bof(stream, 0x0005);
     add(stream, id::CodePage, [](ByteWriter& w) { w.u16(1200); });
-    add(stream, id::Window1, [](ByteWriter& w) { w.u16(0).u16(0).u16(16000).u16(9000).u16(0x0038).u16(0).u16(0).u16(1).u16(600); });
+    add(stream, id::Window1,
+        [](ByteWriter& w) { w.u16(0).u16(0).u16(16000).u16(9000).u16(0x0038).u16(0).u16(0).u16(1).u16(600); });
     add(stream, id::DateMode, [](ByteWriter& w) { w.u16(0); });
     cellFormats(stream);
     const qsizetype sheetOffsetField = stream.size() + 4;
-    add(stream, record::BoundSheet, [&](ByteWriter& w) { shortString(w.u32(0).u8(0).u8(0), QString::fromLatin1(layout.sheetName)); });
+    add(stream, record::BoundSheet,
+        [&](ByteWriter& w) { shortString(w.u32(0).u8(0).u8(0), QString::fromLatin1(layout.sheetName)); });
     printTitles(stream, layout);
     add(stream, record::Sst, [](ByteWriter& w) { w.u32(0).u32(0); });
     add(stream, record::Eof, [](ByteWriter&) {});
@@ -225,7 +243,8 @@ void columns(QByteArray& stream, const TemplateLayout& layout)
     add(stream, id::DefColWidth, [](ByteWriter& w) { w.u16(8); });
     for (size_t c = 0; c < layout.columnWidths.size(); ++c) {
         const auto width = uint16_t(std::lround(layout.columnWidths[c] * 256));
-        add(stream, record::ColInfo, [&](ByteWriter& w) { w.u16(uint16_t(c)).u16(uint16_t(c)).u16(width).u16(kDefaultCellXf).u16(0).u16(0); });
+        add(stream, record::ColInfo,
+            [&](ByteWriter& w) { w.u16(uint16_t(c)).u16(uint16_t(c)).u16(width).u16(kDefaultCellXf).u16(0).u16(0); });
     }
 }
 

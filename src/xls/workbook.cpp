@@ -24,10 +24,12 @@ const QString kBiff5Stream = QStringLiteral("Book");
 constexpr qsizetype kSmallestWorkbookStream = 4096;
 
 // The stream named `name`, compared without regard to case as readers of the format do.
-const QByteArray* findStream(const CompoundStreams& streams, const QString& name, QString* actualName = nullptr) {
+const QByteArray* findStream(const CompoundStreams& streams, const QString& name, QString* actualName = nullptr)
+{
     for (const auto& [path, bytes] : streams) {
         if (path.compare(name, Qt::CaseInsensitive) == 0) {
-            if (actualName) *actualName = path;
+            if (actualName)
+                *actualName = path;
             return &bytes;
         }
     }
@@ -36,13 +38,19 @@ const QByteArray* findStream(const CompoundStreams& streams, const QString& name
 
 }  // namespace
 
-QString CellValue::toText() const {
+QString CellValue::toText() const
+{
     switch (kind) {
-    case Kind::Empty: return {};
-    case Kind::Text: return text;
-    case Kind::Number: return QString::number(number, 'g', 15);
-    case Kind::Boolean: return number != 0 ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
-    case Kind::Error: return ErrorName(uint8_t(number));
+    case Kind::Empty:
+        return {};
+    case Kind::Text:
+        return text;
+    case Kind::Number:
+        return QString::number(number, 'g', 15);
+    case Kind::Boolean:
+        return number != 0 ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+    case Kind::Error:
+        return ErrorName(uint8_t(number));
     }
     return {};
 }
@@ -60,17 +68,21 @@ struct Workbook::Impl {
     Sheet& sheet() { return sheets.at(active); }
     const Sheet& sheet() const { return sheets.at(active); }
 
-    void checkCell(int row, int column) const {
-        if (row < 1 || row > kMaxRow + 1 || column < 1 || column > 256) throw StoreError(texts::badCell(row, column));
+    void checkCell(int row, int column) const
+    {
+        if (row < 1 || row > kMaxRow + 1 || column < 1 || column > 256)
+            throw StoreError(texts::badCell(row, column));
     }
-    Cell& writable(int row, int column) {
+    Cell& writable(int row, int column)
+    {
         checkCell(row, column);
         changed[active] = true;
         Cell& cell = sheet().ensure(row - 1, column - 1);
         cell.formula.reset();
         return cell;
     }
-    void setText(Cell& cell, const QString& text) {
+    void setText(Cell& cell, const QString& text)
+    {
         if (text.isEmpty()) {
             cell.kind = Cell::Kind::Blank;
             return;
@@ -78,13 +90,15 @@ struct Workbook::Impl {
         cell.kind = Cell::Kind::Text;
         cell.text = strings.add(text);
     }
-    void setNumber(Cell& cell, double value) {
+    void setNumber(Cell& cell, double value)
+    {
         cell.kind = Cell::Kind::Number;
         cell.number = value;
     }
 
     // Moves every reference to the active sheet's rows, in every sheet's formulas and in the names.
-    void mapRows(const RowRangeMap& map) {
+    void mapRows(const RowRangeMap& map)
+    {
         SheetReferences scope;
         scope.externIsSheet = [this](uint16_t index) { return globals.externRefersTo(index, active); };
         for (size_t s = 0; s < sheets.size(); ++s) {
@@ -94,16 +108,19 @@ struct Workbook::Impl {
                 MapReferenceRows(f.tokens, scope, map);
                 touched = true;
             });
-            if (touched) changed[s] = true;
+            if (touched)
+                changed[s] = true;
         }
         scope.plainReferences = false;
         globals.mapNameRows(scope, map);
         sheet().mapRows(map);
     }
 
-    QByteArray workbookStream() {
+    QByteArray workbookStream()
+    {
         for (size_t s = 0; s < sheets.size(); ++s)
-            if (changed[s]) RecalculateFormulas(sheets[s], strings);
+            if (changed[s])
+                RecalculateFormulas(sheets[s], strings);
         const SavedStrings saved = CollectStrings(sheets, strings);
         QByteArray stream = globals.serialize(saved);
         for (size_t s = 0; s < sheets.size(); ++s) {
@@ -113,14 +130,18 @@ struct Workbook::Impl {
         return stream;
     }
 
-    void parse(const QByteArray& stream) {
-        if (stream.size() < 8 || readU16(stream.constData()) != record::Bof || readU16(stream.constData() + 4) != 0x0600)
+    void parse(const QByteArray& stream)
+    {
+        if (stream.size() < 8 || readU16(stream.constData()) != record::Bof ||
+            readU16(stream.constData() + 4) != 0x0600)
             throw StoreError(texts::notBiff8(fileName));
         globals = WorkbookGlobals::parse(ReadSubstream(stream, 0), fileName);
         strings = SharedStringTable(globals.takeStrings());
-        for (const uint32_t offset : globals.sheetOffsets()) sheets.push_back(Sheet::parse(ReadSubstream(stream, offset), strings));
+        for (const uint32_t offset : globals.sheetOffsets())
+            sheets.push_back(Sheet::parse(ReadSubstream(stream, offset), strings));
         changed.assign(sheets.size(), false);
-        if (sheets.empty()) throw StoreError(texts::notBiff8(fileName));
+        if (sheets.empty())
+            throw StoreError(texts::notBiff8(fileName));
     }
 };
 
@@ -129,17 +150,22 @@ Workbook::Workbook(Workbook&&) noexcept = default;
 Workbook& Workbook::operator=(Workbook&&) noexcept = default;
 Workbook::~Workbook() = default;
 
-Workbook Workbook::open(const QString& path) {
+Workbook Workbook::open(const QString& path)
+{
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) throw StoreError(texts::cannotRead(path, file.errorString()));
+    if (!file.open(QIODevice::ReadOnly))
+        throw StoreError(texts::cannotRead(path, file.errorString()));
     return fromFileBytes(file.readAll(), path);
 }
 
-Workbook Workbook::fromFileBytes(const QByteArray& fileBytes, const QString& fileName) {
+Workbook Workbook::fromFileBytes(const QByteArray& fileBytes, const QString& fileName)
+{
     CompoundStreams streams = ReadCompoundFile(fileBytes, fileName);
     QString name;
     const QByteArray* stream = findStream(streams, kWorkbookStream, &name);
-    if (!stream) throw StoreError(findStream(streams, kBiff5Stream) ? texts::notBiff8(fileName) : texts::notCompoundFile(fileName));
+    if (!stream)
+        throw StoreError(findStream(streams, kBiff5Stream) ? texts::notBiff8(fileName)
+                                                           : texts::notCompoundFile(fileName));
     Workbook workbook = fromStream(*stream, fileName);
     workbook.d->streamName = name;
     streams.erase(name);
@@ -154,7 +180,8 @@ Workbook Workbook::fromFileBytes(const QByteArray& fileBytes, const QString& fil
     return workbook;
 }
 
-Workbook Workbook::fromStream(const QByteArray& workbookStream, const QString& fileName) {
+Workbook Workbook::fromStream(const QByteArray& workbookStream, const QString& fileName)
+{
     auto impl = std::make_unique<Impl>();
     impl->fileName = fileName;
     try {
@@ -165,12 +192,14 @@ Workbook Workbook::fromStream(const QByteArray& workbookStream, const QString& f
     return Workbook(std::move(impl));
 }
 
-QByteArray Workbook::toFileBytes() {
+QByteArray Workbook::toFileBytes()
+{
     CompoundStreams streams = d->otherStreams;
     QByteArray stream = d->workbookStream();
     // Excel is known to refuse a workbook stream kept in the mini stream; zeros after the last EOF
     // record keep it in ordinary sectors and every reader stops before them.
-    if (stream.size() < kSmallestWorkbookStream) stream.append(kSmallestWorkbookStream - stream.size(), '\0');
+    if (stream.size() < kSmallestWorkbookStream)
+        stream.append(kSmallestWorkbookStream - stream.size(), '\0');
     streams[d->streamName] = stream;
     try {
         return WriteCompoundFile(streams);
@@ -179,18 +208,19 @@ QByteArray Workbook::toFileBytes() {
     }
 }
 
-void Workbook::save(const QString& path) {
-    WriteFileAtomically(path, toFileBytes());
-}
+void Workbook::save(const QString& path) { WriteFileAtomically(path, toFileBytes()); }
 
 int Workbook::sheetCount() const { return int(d->sheets.size()); }
 
-QString Workbook::sheetName(int index) const {
-    if (index < 1 || index > sheetCount()) throw StoreError(texts::noSuchSheet(index, d->fileName));
+QString Workbook::sheetName(int index) const
+{
+    if (index < 1 || index > sheetCount())
+        throw StoreError(texts::noSuchSheet(index, d->fileName));
     return d->globals.sheetName(index - 1);
 }
 
-void Workbook::selectSheet(int index) {
+void Workbook::selectSheet(int index)
+{
     if (index < 1 || index > sheetCount() || !d->sheets[index - 1].isWorksheet())
         throw StoreError(texts::noSuchSheet(index, d->fileName));
     d->active = index - 1;
@@ -200,66 +230,83 @@ int Workbook::activeSheet() const { return d->active + 1; }
 int Workbook::rowCount() const { return d->sheet().lastRow() + 1; }
 int Workbook::columnCount() const { return d->sheet().lastColumn() + 1; }
 
-CellValue Workbook::cell(int row, int column) const {
+CellValue Workbook::cell(int row, int column) const
+{
     const Cell* cell = d->sheet().find(row - 1, column - 1);
-    if (!cell) return {};
+    if (!cell)
+        return {};
     switch (cell->kind) {
-    case Cell::Kind::Blank: return {};
-    case Cell::Kind::Number: return CellValue::ofNumber(cell->number);
-    case Cell::Kind::Text: return CellValue::ofText(d->strings.at(cell->text).text);
+    case Cell::Kind::Blank:
+        return {};
+    case Cell::Kind::Number:
+        return CellValue::ofNumber(cell->number);
+    case Cell::Kind::Text:
+        return CellValue::ofText(d->strings.at(cell->text).text);
     case Cell::Kind::BoolErr:
         return {cell->boolErr[1] ? CellValue::Kind::Error : CellValue::Kind::Boolean, double(cell->boolErr[0]), {}};
-    case Cell::Kind::Formula: break;
+    case Cell::Kind::Formula:
+        break;
     }
     const Formula& f = *cell->formula;
     const char* r = f.result.constData();
-    if (f.result.size() < 8 || readU16(r + 6) != 0xFFFF) return CellValue::ofNumber(readF64(r));
+    if (f.result.size() < 8 || readU16(r + 6) != 0xFFFF)
+        return CellValue::ofNumber(readF64(r));
     switch (uint8_t(r[0])) {
-    case 0: return CellValue::ofText(f.resultText);
-    case 1: return {CellValue::Kind::Boolean, double(uint8_t(r[2]) != 0), {}};
-    case 2: return {CellValue::Kind::Error, double(uint8_t(r[2])), {}};
-    default: return CellValue::ofText({});
+    case 0:
+        return CellValue::ofText(f.resultText);
+    case 1:
+        return {CellValue::Kind::Boolean, double(uint8_t(r[2]) != 0), {}};
+    case 2:
+        return {CellValue::Kind::Error, double(uint8_t(r[2])), {}};
+    default:
+        return CellValue::ofText({});
     }
 }
 
-bool Workbook::isFormula(int row, int column) const {
+bool Workbook::isFormula(int row, int column) const
+{
     const Cell* cell = d->sheet().find(row - 1, column - 1);
     return cell && cell->formula;
 }
 
-QString Workbook::formulaText(int row, int column) const {
+QString Workbook::formulaText(int row, int column) const
+{
     const Cell* cell = d->sheet().find(row - 1, column - 1);
     return cell && cell->formula ? FormulaToText(cell->formula->tokens) : QString();
 }
 
-int Workbook::cellFormat(int row, int column) const {
+int Workbook::cellFormat(int row, int column) const
+{
     const Cell* cell = d->sheet().find(row - 1, column - 1);
     return cell ? cell->xf : d->sheet().defaultFormat(row - 1, column - 1);
 }
 
-void Workbook::setText(int row, int column, const QString& text) {
+void Workbook::setText(int row, int column, const QString& text)
+{
     // The empty text into a cell that does not exist leaves it so: there is no format to keep.
-    if (text.isEmpty() && !d->sheet().find(row - 1, column - 1)) return;
+    if (text.isEmpty() && !d->sheet().find(row - 1, column - 1))
+        return;
     d->setText(d->writable(row, column), text);
 }
 
-void Workbook::setNumber(int row, int column, double value) {
-    d->setNumber(d->writable(row, column), value);
-}
+void Workbook::setNumber(int row, int column, double value) { d->setNumber(d->writable(row, column), value); }
 
-void Workbook::setText(int row, int column, const QString& text, int xf) {
+void Workbook::setText(int row, int column, const QString& text, int xf)
+{
     Cell& cell = d->writable(row, column);
     cell.xf = uint16_t(xf);
     d->setText(cell, text);
 }
 
-void Workbook::setNumber(int row, int column, double value, int xf) {
+void Workbook::setNumber(int row, int column, double value, int xf)
+{
     Cell& cell = d->writable(row, column);
     cell.xf = uint16_t(xf);
     d->setNumber(cell, value);
 }
 
-void Workbook::setFormula(int row, int column, const QString& formula, int xf) {
+void Workbook::setFormula(int row, int column, const QString& formula, int xf)
+{
     const QByteArray tokens = CompileFormula(formula);
     Cell& cell = d->writable(row, column);
     cell.xf = uint16_t(xf);
@@ -269,16 +316,19 @@ void Workbook::setFormula(int row, int column, const QString& formula, int xf) {
     cell.formula->result = QByteArray(8, '\0');
 }
 
-void Workbook::insertCopiedRows(int firstRow, int lastRow, int destRow, int count) {
+void Workbook::insertCopiedRows(int firstRow, int lastRow, int destRow, int count)
+{
     d->checkCell(firstRow, 1);
     d->checkCell(lastRow, 1);
     d->checkCell(destRow, 1);
-    if (count <= 0 || lastRow < firstRow) return;
+    if (count <= 0 || lastRow < firstRow)
+        return;
     const int height = lastRow - firstRow + 1;
     const qint64 inserted = qint64(height) * count;
     const int at = destRow - 1;
     const int lastUsed = std::max(d->sheet().lastRow(), at - 1);
-    if (lastUsed + inserted > kMaxRow) throw StoreError(texts::tooManyRows(d->fileName));
+    if (lastUsed + inserted > kMaxRow)
+        throw StoreError(texts::tooManyRows(d->fileName));
     const int n = int(inserted);
 
     d->mapRows(RowsInserted(at, n));
@@ -287,16 +337,19 @@ void Workbook::insertCopiedRows(int firstRow, int lastRow, int destRow, int coun
     const auto movedRow = [&](int row) { return row >= at ? row + n : row; };
     for (int copy = 0; copy < count; ++copy) {
         const int blockStart = at + copy * height;
-        for (int i = 0; i < height; ++i) sheet.copyRow(movedRow(firstRow - 1 + i), blockStart + i);
+        for (int i = 0; i < height; ++i)
+            sheet.copyRow(movedRow(firstRow - 1 + i), blockStart + i);
         if (movedRow(firstRow - 1) + height - 1 == movedRow(lastRow - 1))  // the copied block was not split
             sheet.copyMergedRanges(movedRow(firstRow - 1), movedRow(lastRow - 1), blockStart - movedRow(firstRow - 1));
     }
     d->changed[d->active] = true;
 }
 
-void Workbook::deleteRows(int row, int count) {
+void Workbook::deleteRows(int row, int count)
+{
     d->checkCell(row, 1);
-    if (count <= 0) return;
+    if (count <= 0)
+        return;
     count = std::min(count, kMaxRow + 2 - row);
     d->mapRows(RowsDeleted(row - 1, count));
     d->sheet().eraseRows(row - 1, count);

@@ -48,8 +48,8 @@ public:
     int activeSheet() const;
 
     // The active sheet. Rows and columns count from 1 (row 65536, column 256 at most).
-    int rowCount() const;     // the last row holding a cell, 0 for an empty sheet
-    int columnCount() const;  // the last column holding a cell
+    int rowCount() const;                       // the last row holding a cell, 0 for an empty sheet
+    int columnCount() const;                    // the last column holding a cell
     CellValue cell(int row, int column) const;  // a formula gives its cached result
     QString cellText(int row, int column) const { return cell(row, column).toText(); }
     bool isFormula(int row, int column) const;

@@ -15,16 +15,19 @@ constexpr int kNameHeader = 14;  // flags .. the four text lengths, before the n
 
 }  // namespace
 
-SavedStrings CollectStrings(const std::vector<Sheet>& sheets, const SharedStringTable& strings) {
+SavedStrings CollectStrings(const std::vector<Sheet>& sheets, const SharedStringTable& strings)
+{
     SavedStrings saved;
     saved.newIndex.assign(strings.size(), UINT32_MAX);
     QHash<QString, uint32_t> plain;
     for (const Sheet& sheet : sheets) {
         sheet.forEachCell([&](int, const Cell& cell) {
-            if (cell.kind != Cell::Kind::Text) return;
+            if (cell.kind != Cell::Kind::Text)
+                return;
             ++saved.references;
             uint32_t& target = saved.newIndex[cell.text];
-            if (target != UINT32_MAX) return;
+            if (target != UINT32_MAX)
+                return;
             const SharedString& s = strings.at(cell.text);
             const bool isPlain = s.runs.isEmpty() && s.phonetic.isEmpty();
             if (isPlain) {
@@ -36,13 +39,15 @@ SavedStrings CollectStrings(const std::vector<Sheet>& sheets, const SharedString
             }
             target = uint32_t(saved.table.size());
             saved.table.push_back(s);
-            if (isPlain) plain.insert(s.text, target);
+            if (isPlain)
+                plain.insert(s.text, target);
         });
     }
     return saved;
 }
 
-WorkbookGlobals WorkbookGlobals::parse(std::vector<BiffRecord> records, const QString& fileName) {
+WorkbookGlobals WorkbookGlobals::parse(std::vector<BiffRecord> records, const QString& fileName)
+{
     WorkbookGlobals globals;
     int supBooks = 0;
     for (size_t i = 0; i < records.size(); ++i) {
@@ -51,7 +56,8 @@ WorkbookGlobals WorkbookGlobals::parse(std::vector<BiffRecord> records, const QS
         case record::FilePass:
             throw StoreError(texts::encrypted(fileName));
         case record::BoundSheet:
-            if (record.data.size() < 8) throw TruncatedData();
+            if (record.data.size() < 8)
+                throw TruncatedData();
             globals.boundSheets_.push_back(i);
             break;
         case record::Sst:
@@ -79,42 +85,53 @@ WorkbookGlobals WorkbookGlobals::parse(std::vector<BiffRecord> records, const QS
     return globals;
 }
 
-std::vector<uint32_t> WorkbookGlobals::sheetOffsets() const {
+std::vector<uint32_t> WorkbookGlobals::sheetOffsets() const
+{
     std::vector<uint32_t> offsets;
-    for (size_t i : boundSheets_) offsets.push_back(readU32(records_[i].data.constData()));
+    for (size_t i : boundSheets_)
+        offsets.push_back(readU32(records_[i].data.constData()));
     return offsets;
 }
 
-QString WorkbookGlobals::sheetName(int index) const {
+QString WorkbookGlobals::sheetName(int index) const
+{
     ByteReader in(records_.at(boundSheets_.at(index)).data);
     in.skip(6);
     const int count = in.u8();
     const bool wide = in.u8() & 0x01;
     QString name;
-    for (int i = 0; i < count && !in.atEnd(); ++i) name.append(QChar(wide ? in.u16() : in.u8()));
+    for (int i = 0; i < count && !in.atEnd(); ++i)
+        name.append(QChar(wide ? in.u16() : in.u8()));
     return name;
 }
 
-bool WorkbookGlobals::externRefersTo(uint16_t index, int sheet) const {
-    if (index >= externSheets_.size()) return false;
+bool WorkbookGlobals::externRefersTo(uint16_t index, int sheet) const
+{
+    if (index >= externSheets_.size())
+        return false;
     const ExternSheet& e = externSheets_[index];
     return int(e.supBook) == ownSupBook_ && e.first <= sheet && sheet <= e.last;
 }
 
-void WorkbookGlobals::mapNameRows(const SheetReferences& scope, const RowRangeMap& map) {
+void WorkbookGlobals::mapNameRows(const SheetReferences& scope, const RowRangeMap& map)
+{
     for (BiffRecord& record : records_) {
-        if (record.type != record::Name || !record.continues.empty() || record.data.size() < kNameHeader + 1) continue;
+        if (record.type != record::Name || !record.continues.empty() || record.data.size() < kNameHeader + 1)
+            continue;
         const char* d = record.data.constData();
         const int nameLength = uint8_t(d[3]);
         const int formulaSize = readU16(d + 4);
         const int start = kNameHeader + 1 + nameLength * ((uint8_t(d[kNameHeader]) & 0x01) ? 2 : 1);
-        if (start + formulaSize > record.data.size()) continue;
+        if (start + formulaSize > record.data.size())
+            continue;
         QByteArray tokens = record.data.mid(start, formulaSize);
-        if (MapReferenceRows(tokens, scope, map)) record.data.replace(start, formulaSize, tokens);
+        if (MapReferenceRows(tokens, scope, map))
+            record.data.replace(start, formulaSize, tokens);
     }
 }
 
-QByteArray WorkbookGlobals::serialize(const SavedStrings& strings) {
+QByteArray WorkbookGlobals::serialize(const SavedStrings& strings)
+{
     QByteArray out;
     offsetFields_.clear();
     bool stringsWritten = false;
@@ -133,7 +150,8 @@ QByteArray WorkbookGlobals::serialize(const SavedStrings& strings) {
             offsetFields_.push_back(out.size() + 4);
             break;
         case record::Eof:
-            if (!stringsWritten) writeStrings();
+            if (!stringsWritten)
+                writeStrings();
             break;
         default:
             break;
@@ -143,7 +161,8 @@ QByteArray WorkbookGlobals::serialize(const SavedStrings& strings) {
     return out;
 }
 
-void WorkbookGlobals::setSheetOffset(QByteArray& stream, int sheet, uint32_t offset) const {
+void WorkbookGlobals::setSheetOffset(QByteArray& stream, int sheet, uint32_t offset) const
+{
     writeU32(stream.data() + offsetFields_.at(sheet), offset);
 }
 

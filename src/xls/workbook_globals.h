@@ -40,7 +40,9 @@ public:
     void setSheetOffset(QByteArray& stream, int sheet, uint32_t offset) const;
 
 private:
-    struct ExternSheet { uint16_t supBook, first, last; };
+    struct ExternSheet {
+        uint16_t supBook, first, last;
+    };
 
     std::vector<BiffRecord> records_;
     std::vector<size_t> boundSheets_;  // indexes into records_

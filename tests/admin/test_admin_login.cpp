@@ -1,7 +1,7 @@
 // The administrator login: no password, a cancelled prompt, an empty answer, a wrong and a right one.
 #include "admin/admin_login.h"
-#include "app/interaction.h"
 #include "admin/password_code.h"
+#include "app/interaction.h"
 #include "store/settings.h"
 #include "support/temp_folder.h"
 

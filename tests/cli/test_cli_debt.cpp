@@ -22,8 +22,9 @@ TEST(CliDebt, ComputesFromTheFolderTablesAndEditsThem)
         {{"penalty", "31.01.2014", "01.01.2020", "--stop", "01.03.2014"}, "0.040000000000000001\n"},
         {{"months", "15.03.2014", "20.06.2014"}, "-3\n"},
         {{"factor", "15.03.2014", "15.03.2017"}, "0.98985999000000002\n"},
-        {{"sql", "INSERT INTO Rate (IDCON, IDRATA, DATARATA, RATAINI, RATACALC) VALUES (1, 1, 38426, 1000, 1000), "
-                 "(1, 2, 38791, 1000, 1000), (2, 3, 38791, 500, 500)"},
+        {{"sql",
+          "INSERT INTO Rate (IDCON, IDRATA, DATARATA, RATAINI, RATACALC) VALUES (1, 1, 38426, 1000, 1000), "
+          "(1, 2, 38791, 1000, 1000), (2, 3, 38791, 500, 500)"},
          "3\n"},
         {{"reindex", "1"}, "Rate actualizate: 1\n"},
         {{"sql", "SELECT IDRATA, RATACALC FROM Rate ORDER BY IDRATA"}, "IDRATA,RATACALC\n1,1000\n2,1090\n3,500\n"},

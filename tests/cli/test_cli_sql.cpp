@@ -15,21 +15,28 @@ TEST(CliSql, SelectsAsCsvChangesAsCountsAndRefusesWithTheMessage)
     const test::CliRunner cli(home.path());
     auto sql = [&cli](QStringList args) { return cli.run(QStringList{QStringLiteral("sql")} + args); };
 
-    EXPECT_EQ(sql({QStringLiteral("CREATE TABLE Contract (IDCON DECIMAL(10,0), NUME CHAR(50), SUPRAFT DECIMAL(10,4), RATA DECIMAL(10,0))")}).out,
+    EXPECT_EQ(sql({QStringLiteral("CREATE TABLE Contract (IDCON DECIMAL(10,0), NUME CHAR(50), SUPRAFT DECIMAL(10,4), "
+                                  "RATA DECIMAL(10,0))")})
+                  .out,
               QStringLiteral("0\n"));
-    const auto inserted = sql({QStringLiteral("INSERT INTO Contract (IDCON, NUME, SUPRAFT, RATA) VALUES (?, ?, ?, ?)"),
-                               QStringLiteral("1"), QStringLiteral("Ţepeş, \"Vlad\""), QStringLiteral("1.25"), QStringLiteral("1000")});
+    const auto inserted =
+        sql({QStringLiteral("INSERT INTO Contract (IDCON, NUME, SUPRAFT, RATA) VALUES (?, ?, ?, ?)"),
+             QStringLiteral("1"), QStringLiteral("Ţepeş, \"Vlad\""), QStringLiteral("1.25"), QStringLiteral("1000")});
     EXPECT_EQ(inserted.exitCode, 0) << inserted.err.toStdString();
     EXPECT_EQ(inserted.out, QStringLiteral("1\n"));
     sql({QStringLiteral("INSERT INTO Contract (IDCON, NUME, SUPRAFT, RATA) VALUES (2, '007', 3, 20)")});
 
     // "007" stays a text: parameters that look like numbers only matter for numeric columns.
-    const auto selected = sql({QStringLiteral("SELECT IDCON, NUME, SUPRAFT, RATA * 1.5 AS X, RATA / 3.0 AS Y FROM Contract WHERE NUME <> ? ORDER BY IDCON"),
+    const auto selected = sql({QStringLiteral("SELECT IDCON, NUME, SUPRAFT, RATA * 1.5 AS X, RATA / 3.0 AS Y FROM "
+                                              "Contract WHERE NUME <> ? ORDER BY IDCON"),
                                QStringLiteral("x")});
-    EXPECT_EQ(selected.out, QStringLiteral("IDCON,NUME,SUPRAFT,X,Y\n"
-                                           "1,\"Ţepeş, \"\"Vlad\"\"\",1.25,1500,333.3333333333333\n"
-                                           "2,007,3,30,6.666666666666667\n"));
-    EXPECT_EQ(sql({QStringLiteral("UPDATE Contract SET RATA = RATA + ? WHERE IDCON = ?"), QStringLiteral("5"), QStringLiteral("2")}).out,
+    EXPECT_EQ(selected.out,
+              QStringLiteral("IDCON,NUME,SUPRAFT,X,Y\n"
+                             "1,\"Ţepeş, \"\"Vlad\"\"\",1.25,1500,333.3333333333333\n"
+                             "2,007,3,30,6.666666666666667\n"));
+    EXPECT_EQ(sql({QStringLiteral("UPDATE Contract SET RATA = RATA + ? WHERE IDCON = ?"), QStringLiteral("5"),
+                   QStringLiteral("2")})
+                  .out,
               QStringLiteral("1\n"));
 
     struct Refusal {

@@ -66,7 +66,8 @@ QStringList ContractFixture::logActions()
 
 QVariantList ContractFixture::contractColumns(qint64 idcon, const QString& columns)
 {
-    const QueryResult found = db().select(QStringLiteral("SELECT %1 FROM Contract WHERE IDCON = ?").arg(columns), {idcon});
+    const QueryResult found =
+        db().select(QStringLiteral("SELECT %1 FROM Contract WHERE IDCON = ?").arg(columns), {idcon});
     return found.rows.empty() ? QVariantList{} : found.rows.front();
 }
 

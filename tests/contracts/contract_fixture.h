@@ -1,11 +1,11 @@
 // A data folder with the seven tables and the seed rates, and contracts entered as the dialog enters them.
 #pragma once
 
-#include "contracts/contract_input.h"
 #include "app/app_context.h"
 #include "app/progress_counter.h"
-#include "store/sql/database.h"
+#include "contracts/contract_input.h"
 #include "print_qstring.h"
+#include "store/sql/database.h"
 #include "support/program_folder.h"
 
 #include <QStringList>
@@ -24,8 +24,8 @@ ContractInput sampleInput();
 struct Installment {
     qint64 idrata;
     qint64 nrrata;
-    QString due;         // DATARATA as dd.MM.yyyy
-    QString penaltyFrom; // DATAPEN
+    QString due;          // DATARATA as dd.MM.yyyy
+    QString penaltyFrom;  // DATAPEN
     qint64 ultima;
     qint64 initial;      // RATAINI
     qint64 indexed;      // RATACALC

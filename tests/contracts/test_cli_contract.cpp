@@ -14,9 +14,9 @@ namespace {
 
 namespace texts = contract_texts;
 
-const QStringList kSample{"--nrcon", "12",         "--datacon", "15.03.2013", "--nrrate", "3",
-                          "--datarata1", "15.03.2013", "--datapen1", "15.04.2013", "--nume", "nume  titular",
-                          "--rol", "r1", "--rata", "1000.5", "--obs", "Scris de mana"};
+const QStringList kSample{"--nrcon",     "12",         "--datacon",  "15.03.2013", "--nrrate", "3",
+                          "--datarata1", "15.03.2013", "--datapen1", "15.04.2013", "--nume",   "nume  titular",
+                          "--rol",       "r1",         "--rata",     "1000.5",     "--obs",    "Scris de mana"};
 
 QStringList with(QStringList args, const QStringList& more)
 {
@@ -54,16 +54,19 @@ TEST_F(CliContract, AddListModifyDelete)
     ASSERT_EQ(added.exitCode, 0) << added.err.toStdString();
     EXPECT_EQ(added.out, "1\n");
     EXPECT_EQ(contract({"list"}).out,
-              QString(kHeader) + "1,12,15.03.2013,3,DA,NUME TITULAR,R1,,,,CLUJ,0,1001,LEI,AN,15.03.2013,15.04.2013,0,-,"
-                                 "Scris de mana,3094\n");
+              QString(kHeader) +
+                  "1,12,15.03.2013,3,DA,NUME TITULAR,R1,,,,CLUJ,0,1001,LEI,AN,15.03.2013,15.04.2013,0,-,"
+                  "Scris de mana,3094\n");
 
-    ASSERT_EQ(contract(with(QStringList{"add"} + kSample, {"--nrcon", "13", "--nume", "alt", "--stoppen", "01.06.2020",
-                                                           "--jud", "Timis", "--supraft", "12.50"}))
+    ASSERT_EQ(contract(with(QStringList{"add"} + kSample,
+                            {"--nrcon", "13", "--nume", "alt", "--stoppen", "01.06.2020", "--jud", "Timis", "--supraft",
+                             "12.50"}))
                   .exitCode,
               0);
     EXPECT_EQ(contract({"list", "--nume", "ALT"}).out,
-              QString(kHeader) + "2,13,15.03.2013,3,DA,ALT,R1,,,,TIMIS,12.5,1001,LEI,AN,15.03.2013,15.04.2013,0,01.06.2020,"
-                                 "Scris de mana,3094\n");
+              QString(kHeader) +
+                  "2,13,15.03.2013,3,DA,ALT,R1,,,,TIMIS,12.5,1001,LEI,AN,15.03.2013,15.04.2013,0,01.06.2020,"
+                  "Scris de mana,3094\n");
     EXPECT_EQ(contract({"list", "--nume", "ALT", "--rol", "R2"}).out, QString(kHeader));
 
     // Unpaid: the schedule follows the new duration; options left out keep the stored values.

@@ -31,7 +31,8 @@ protected:
         sameDay = f.add(contract("3", "15.03.2013", "ZAHARIA ION", "R1", "1"));
         f.pay(early, 250);
     }
-    static ContractInput contract(const char* nrcon, const char* date, const char* nume, const char* rol, const char* years)
+    static ContractInput contract(const char* nrcon, const char* date, const char* nume, const char* rol,
+                                  const char* years)
     {
         ContractInput input = test::sampleInput();
         input.nrCon = nrcon;
@@ -106,7 +107,8 @@ TEST_F(ContractList, DistinctNonBlankValuesForTheSearchLists)
 {
     f.db().execute("UPDATE Contract SET ROL = '   ' WHERE IDCON = ?", {late});
     f.db().execute("INSERT INTO Contract (IDCON, NUME, ROL) VALUES (50, 'BARBU DAN', 'R0')");  // no installments
-    EXPECT_EQ(DistinctContractValues(f.db(), SearchColumn::Nume), (QStringList{"ANTON MARIA", "BARBU DAN", "ZAHARIA ION"}));
+    EXPECT_EQ(DistinctContractValues(f.db(), SearchColumn::Nume),
+              (QStringList{"ANTON MARIA", "BARBU DAN", "ZAHARIA ION"}));
     EXPECT_EQ(DistinctContractValues(f.db(), SearchColumn::Rol), (QStringList{"R0", "R1"}));
 }
 

@@ -1,11 +1,11 @@
 // Adding, modifying and deleting contracts: the rows, the schedule, the questions and the log.
 #include "contract_fixture.h"
 
+#include "app/interaction.h"
 #include "contracts/contract_list.h"
 #include "contracts/contract_operations.h"
 #include "contracts/contract_texts.h"
 #include "contracts/contract_validation.h"
-#include "app/interaction.h"
 #include "store/dates.h"
 #include "store/store_error.h"
 
@@ -52,9 +52,25 @@ TEST_F(Operations, AddStoresTheContractItsIndexedScheduleAndTheLogEntry)
     EXPECT_EQ(idcon, 1);
 
     const QVariantList row = f.contractColumns(idcon, kAllColumns);
-    const QVariantList expected{12, dayNumber(day("15.03.2013")), 5, "DA", "NUME TITULAR", "R1", "18547290", "", "", "CLUJ",
-                                12.3456, 1501, "LEI", "AN", dayNumber(day("15.03.2013")), dayNumber(day("15.04.2013")), 0,
-                                kNoStopDay, "Teren vechi"};
+    const QVariantList expected{12,
+                                dayNumber(day("15.03.2013")),
+                                5,
+                                "DA",
+                                "NUME TITULAR",
+                                "R1",
+                                "18547290",
+                                "",
+                                "",
+                                "CLUJ",
+                                12.3456,
+                                1501,
+                                "LEI",
+                                "AN",
+                                dayNumber(day("15.03.2013")),
+                                dayNumber(day("15.04.2013")),
+                                0,
+                                kNoStopDay,
+                                "Teren vechi"};
     ASSERT_EQ(row.size(), expected.size());
     for (qsizetype i = 0; i < row.size(); ++i)
         EXPECT_EQ(row[i].toString(), expected[i].toString()) << kAllColumns.split(", ")[i].toStdString();
@@ -196,9 +212,10 @@ TEST_F(Operations, DeleteTakesInstallmentsAndPaymentsAndLeavesTheSnapshots)
         EXPECT_GT(count(table, kept), 0) << table;
     }
     EXPECT_EQ(count("UndoRate", gone), 5);
-    EXPECT_EQ(f.logActions(), (QStringList{"Adaugare Contract Nr.12 / 15.03.2013, NUME TITULAR.",
-                                           "Adaugare Contract Nr.13 / 15.03.2013, NUME TITULAR.",
-                                           "Stergere Contract Nr.12 / 15.03.2013, NUME TITULAR."}));
+    EXPECT_EQ(f.logActions(),
+              (QStringList{"Adaugare Contract Nr.12 / 15.03.2013, NUME TITULAR.",
+                           "Adaugare Contract Nr.13 / 15.03.2013, NUME TITULAR.",
+                           "Stergere Contract Nr.12 / 15.03.2013, NUME TITULAR."}));
 }
 
 TEST_F(Operations, UnknownContractIsRefusedWithoutWriting)

@@ -1,10 +1,10 @@
 // The contract dialog and the contract list window, driven from timers as a clerk drives them.
+#include "app/app_context.h"
+#include "app/interaction.h"
 #include "contracts/contract_dialog.h"
 #include "contracts/contract_list_window.h"
 #include "contracts/contract_operations.h"
 #include "contracts/contract_validation.h"
-#include "app/app_context.h"
-#include "app/interaction.h"
 #include "platform/document_opener.h"
 #include "reports/template_exporter.h"
 #include "store/dates.h"
@@ -18,8 +18,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QDateEdit>
+#include <QDir>
 #include <QFont>
 #include <QHeaderView>
 #include <QLabel>
@@ -248,16 +248,22 @@ private slots:
         QTest::addColumn<QStringList>("typed");  // field=value, over a contract that passes every check
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("control");
-        QTest::newRow("no number") << QStringList{"NrCon="} << "Numar de contract incorect!" << "NrCon";
-        QTest::newRow("short name") << QStringList{"Nume=  AB "} << "Nume incorect!" << "Nume";
-        QTest::newRow("bad code") << QStringList{"CNP=1750308221146"} << "CNP/Cod Fiscal incorect!" << "CNP";
+        QTest::newRow("no number") << QStringList{"NrCon="} << "Numar de contract incorect!"
+                                   << "NrCon";
+        QTest::newRow("short name") << QStringList{"Nume=  AB "} << "Nume incorect!"
+                                    << "Nume";
+        QTest::newRow("bad code") << QStringList{"CNP=1750308221146"} << "CNP/Cod Fiscal incorect!"
+                                  << "CNP";
         QTest::newRow("penalties from the first installment's day")
             << QStringList{"DataCon=01.03.2024", "DataRata1=15.04.2024", "DataPen1=15.04.2024"}
-            << "Mai ganditi-va putin la datele astea...!" << "DataPen1";
+            << "Mai ganditi-va putin la datele astea...!"
+            << "DataPen1";
         QTest::newRow("penalties from the contract's day")
-            << QStringList{"DataPen1=15.03.2024"} << "Data contractu;ui este incorect!" << "DataCon";
+            << QStringList{"DataPen1=15.03.2024"} << "Data contractu;ui este incorect!"
+            << "DataCon";
         QTest::newRow("an installment that rounds past its column")
-            << QStringList{"Rata=9999999999.6"} << "Valoare prea mare!" << "Rata";
+            << QStringList{"Rata=9999999999.6"} << "Valoare prea mare!"
+            << "Rata";
     }
 
     void theDialogRefusesWithABalloonAtTheFieldAndStaysOpen()
@@ -290,13 +296,17 @@ private slots:
             QCOMPARE(dialog.windowTitle(), QString("Adaugare Contract"));
             QCOMPARE(dialog.findChild<QLabel*>("HeaderL")->text(), QString("Adaugare Contract"));
             QCOMPARE(dialog.focusWidget(), dialog.findChild<QWidget*>("NrCon"));
-            for (auto [field, value] : {std::pair{"NrCon", "12a3"}, {"NrRate", "5"}, {"Nume", "  popescu   ion\" "},
-                                        {"CNP", "ro 123"}, {"Rata", "1500.50"}, {"SuprafT", "12.00005"},
+            for (auto [field, value] : {std::pair{"NrCon", "12a3"},
+                                        {"NrRate", "5"},
+                                        {"Nume", "  popescu   ion\" "},
+                                        {"CNP", "ro 123"},
+                                        {"Rata", "1500.50"},
+                                        {"SuprafT", "12.00005"},
                                         {"Obs", "teren arabil"}})
                 setField(&dialog, field, value);
             QCOMPARE(text(&dialog, "NrCon"), QString("123"));  // digits only
             setField(&dialog, "NrCon", "1234567890123");
-            QCOMPARE(text(&dialog, "NrCon"), QString("123456789012"));  // twelve digits at most
+            QCOMPARE(text(&dialog, "NrCon"), QString("123456789012"));       // twelve digits at most
             QCOMPARE(text(&dialog, "Nume"), QString("  POPESCU   ION\" "));  // capitals as typed
             QCOMPARE(text(&dialog, "Obs"), QString("teren arabil"));
             QCOMPARE(text(&dialog, "SuprafT"), QString("12.0000"));  // four decimals at most
@@ -324,11 +334,21 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("taken");
-        QTest::newRow("NrCon N(12)") << "NrCon" << "1234567890123" << "123456789012";
-        QTest::newRow("NrRate N(6)") << "NrRate" << "1234567" << "123456";
-        QTest::newRow("SuprafT N(10,4)") << "SuprafT" << "123456.12345" << "12345.1234";
-        QTest::newRow("SuprafT no sign") << "SuprafT" << "-5" << "5";
-        QTest::newRow("Rata N(10) and 4 rounded decimals") << "Rata" << "12345678901.12345" << "1234567890.1234";
+        QTest::newRow("NrCon N(12)") << "NrCon"
+                                     << "1234567890123"
+                                     << "123456789012";
+        QTest::newRow("NrRate N(6)") << "NrRate"
+                                     << "1234567"
+                                     << "123456";
+        QTest::newRow("SuprafT N(10,4)") << "SuprafT"
+                                         << "123456.12345"
+                                         << "12345.1234";
+        QTest::newRow("SuprafT no sign") << "SuprafT"
+                                         << "-5"
+                                         << "5";
+        QTest::newRow("Rata N(10) and 4 rounded decimals") << "Rata"
+                                                           << "12345678901.12345"
+                                                           << "1234567890.1234";
     }
     void eachNumberBoxStopsWhereItsColumnEnds()
     {
@@ -396,10 +416,10 @@ private slots:
             QStringList titles;
             for (int c = 0; c < model->columnCount(); ++c)
                 titles << model->headerData(c, Qt::Horizontal).toString();
-            QCOMPARE(titles, QStringList({"Numarul", "Din data", "Durata (ani)", "Suma restanta", "Activ",
-                                          "Nume si prenume", "ROL", "CNP / CUI", "Adresa", "Localitatea", "Judetul",
-                                          "Suprafata concesionata", "Rata", "Moneda", "Data primei rate",
-                                          "Oprire Penalitati"}));
+            QCOMPARE(titles,
+                     QStringList({"Numarul", "Din data", "Durata (ani)", "Suma restanta", "Activ", "Nume si prenume",
+                                  "ROL", "CNP / CUI", "Adresa", "Localitatea", "Judetul", "Suprafata concesionata",
+                                  "Rata", "Moneda", "Data primei rate", "Oprire Penalitati"}));
             QVERIFY2(list.findChild<QCheckBox*>("DoarActive")->isChecked(), "checked at the first opening");
             QCOMPARE(names(&list), QStringList({"CÂMPEANU ŞTEFANIA", "SC AGROTEH SRL"}));
             QCOMPARE(totalC(&list), QString("2"));
@@ -434,8 +454,10 @@ private slots:
             header->resizeSection(1, header->sectionSize(1) + 40);
             const auto spanOf = [&](int first, int last) {
                 const int left = grid(&list)->frameWidth() + header->sectionViewportPosition(first);
-                return QRect(left, 0, header->sectionViewportPosition(last) + header->sectionSize(last) -
-                                          header->sectionViewportPosition(first), 0);
+                return QRect(left, 0,
+                             header->sectionViewportPosition(last) + header->sectionSize(last) -
+                                 header->sectionViewportPosition(first),
+                             0);
             };
             QStringList bands;
             for (auto* label : list.findChild<QWidget*>("Band")->findChildren<QLabel*>()) {
@@ -469,8 +491,11 @@ private slots:
             choose(&list, "Nume1F", "ŢIBULEAC ION");
             QCOMPARE(totalC(&list), QString("1"));
             answerDialog([](ContractDialog* d) {
-                for (auto [field, value] : {std::pair{"NrCon", "15"}, {"NrRate", "3"}, {"Nume", "moldovan vasile"},
-                                            {"ROL", "4410"}, {"Rata", "640"}})
+                for (auto [field, value] : {std::pair{"NrCon", "15"},
+                                            {"NrRate", "3"},
+                                            {"Nume", "moldovan vasile"},
+                                            {"ROL", "4410"},
+                                            {"Rata", "640"}})
                     setField(d, field, value);
                 d->findChild<QPushButton*>("MemoreazaBut")->click();
             });
@@ -498,8 +523,12 @@ private slots:
         QStringList reopenedWith;
         whileOpen(list, [&] {
             answerDialog([&](ContractDialog* d) {
-                for (auto [field, value] : {std::pair{"NrCon", "15"}, {"NrRate", "3"}, {"Nume", "moldovan vasile"},
-                                            {"ROL", "4410"}, {"SuprafT", "12.5"}, {"Rata", "640"}})
+                for (auto [field, value] : {std::pair{"NrCon", "15"},
+                                            {"NrRate", "3"},
+                                            {"Nume", "moldovan vasile"},
+                                            {"ROL", "4410"},
+                                            {"SuprafT", "12.5"},
+                                            {"Rata", "640"}})
                     setField(d, field, value);
                 d->findChild<QPushButton*>("MemoreazaBut")->click();
                 ContractInput meanwhile = NewContractInput(app_->settings(), day("15.03.2024"));
@@ -569,7 +598,7 @@ private slots:
             const Step steps[] = {
                 {2, {"ŢIBULEAC ION", "CÂMPEANU ŞTEFANIA"}, "CÂMPEANU ŞTEFANIA"},  // the last: the one before
                 {0, {"CÂMPEANU ŞTEFANIA"}, "CÂMPEANU ŞTEFANIA"},                  // the first: the one after
-                {0, {}, ""},                                                       // the only one
+                {0, {}, ""},                                                      // the only one
             };
             for (const Step& step : steps) {
                 grid(&list)->setCurrentIndex(grid(&list)->model()->index(step.current, 0));
@@ -665,7 +694,7 @@ private slots:
             clickTitle(&list, 0);  // "Numarul"
             QCOMPARE(names(&list), byNumber);
             QCOMPARE(currentName(&list), QString("SC AGROTEH SRL"));  // the same contract, now first
-            clickTitle(&list, 3);  // "Suma restanta" does not sort
+            clickTitle(&list, 3);                                     // "Suma restanta" does not sort
             QCOMPARE(names(&list), byNumber);
             clickTitle(&list, 1);  // "Din data": by the day, not by its text
             QCOMPARE(names(&list), byDate);

@@ -34,16 +34,16 @@ TEST(CodeChecks, PersonalAndFiscalCodes)
         {"7850123123459", false, false},
         {"8850123123450", false, false},
         {"185012312345A", false, false},
-        {"185012312345", false, false},   // 12 digits: a fiscal code with a wrong control digit
+        {"185012312345", false, false},  // 12 digits: a fiscal code with a wrong control digit
         {"18547290", false, true},
-        {"RO 1854 7290", false, true},    // prefix and spaces ignored
+        {"RO 1854 7290", false, true},  // prefix and spaces ignored
         {"ro18547290", false, true},
         {"18547291", false, false},
-        {"124", false, true},             // three digits is the shortest code
-        {"RO12", false, false},           // ... counted without the prefix
+        {"124", false, true},    // three digits is the shortest code
+        {"RO12", false, false},  // ... counted without the prefix
         {"12", false, false},
         {"1234567897", false, true},
-        {"01234567897", false, false},    // 11 digits
+        {"01234567897", false, false},  // 11 digits
         {"1854A7290", false, false},
     };
     for (const Case& c : cases) {
@@ -56,9 +56,17 @@ TEST(CodeChecks, PersonalAndFiscalCodes)
 TEST(NumericBoxes, ReadAndNormalised)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"1500.50", "1500.5"}, {"12", "12"},         {"007", "7"},          {".5", "0.5"},
-        {"", "0"},             {"abc", "0"},         {"12abc", "0"},        {"0.12345", "0.1234"},  // half to even
-        {"0.12355", "0.1236"}, {"1.00005", "1"},     {"9999999999.9999", "9999999999.9999"},
+        {"1500.50", "1500.5"},
+        {"12", "12"},
+        {"007", "7"},
+        {".5", "0.5"},
+        {"", "0"},
+        {"abc", "0"},
+        {"12abc", "0"},
+        {"0.12345", "0.1234"},  // half to even
+        {"0.12355", "0.1236"},
+        {"1.00005", "1"},
+        {"9999999999.9999", "9999999999.9999"},
     };
     for (const auto& [typed, normalised] : cases)
         EXPECT_EQ(NormaliseNumber(QString::fromLatin1(typed)), QString::fromLatin1(normalised)) << typed;
@@ -98,8 +106,8 @@ TEST_F(Validation, EachCheckWithItsMessageAndBox)
         {"personal code", [](ContractInput& in) { in.cnp = "1850123123458"; }, {}, ""},
         {"fiscal code with prefix", [](ContractInput& in) { in.cnp = " RO  18547290 "; }, {}, ""},
         {"blank code", [](ContractInput& in) { in.cnp = "   "; }, {}, ""},
-        {"penalties from the first due day", [](ContractInput& in) { in.dataRata1 = in.dataPen1; },
-         texts::kBadDates, "DataPen1"},
+        {"penalties from the first due day", [](ContractInput& in) { in.dataRata1 = in.dataPen1; }, texts::kBadDates,
+         "DataPen1"},
         {"installment 0.5", [](ContractInput& in) { in.rata = "0.5"; }, texts::kBadInstallment, "Rata"},
         {"installment .99999 rounds to 1", [](ContractInput& in) { in.rata = ".99999"; }, {}, ""},
         {"installment 1", [](ContractInput& in) { in.rata = "1"; }, {}, ""},
@@ -111,10 +119,24 @@ TEST_F(Validation, EachCheckWithItsMessageAndBox)
         {"surface of 5 digits", [](ContractInput& in) { in.suprafT = "99999.9999"; }, {}, ""},
         {"duration past N(6)", [](ContractInput& in) { in.nrRate = "1000000"; }, texts::kValueTooLarge, "NrRate"},
         // Several faults: the first check in order speaks.
-        {"number and name", [](ContractInput& in) { in.nrCon = "0"; in.nume = "A"; }, texts::kBadNumber, "NrCon"},
-        {"duration and contract date", [](ContractInput& in) { in.nrRate = "0"; in.dataPen1 = in.dataCon; },
+        {"number and name",
+         [](ContractInput& in) {
+             in.nrCon = "0";
+             in.nume = "A";
+         },
+         texts::kBadNumber, "NrCon"},
+        {"duration and contract date",
+         [](ContractInput& in) {
+             in.nrRate = "0";
+             in.dataPen1 = in.dataCon;
+         },
          texts::kBadContractDate, "DataCon"},
-        {"code and dates", [](ContractInput& in) { in.cnp = "X"; in.dataRata1 = in.dataPen1; }, texts::kBadCode, "CNP"},
+        {"code and dates",
+         [](ContractInput& in) {
+             in.cnp = "X";
+             in.dataRata1 = in.dataPen1;
+         },
+         texts::kBadCode, "CNP"},
     };
     for (const Case& c : cases) {
         ContractInput input = test::sampleInput();

@@ -1,9 +1,9 @@
 // A data folder with the seven tables and the seed rate rows, for the debt tests.
 #pragma once
 
-#include "app/rate_tables.h"
 #include "app/app_context.h"
 #include "app/progress_counter.h"
+#include "app/rate_tables.h"
 #include "store/sql/database.h"
 #include "support/program_folder.h"
 

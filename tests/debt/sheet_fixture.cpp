@@ -29,24 +29,28 @@ void SheetFixture::penaltyRate(const char* date, double perDay, double perMonth)
 
 void SheetFixture::inflationRate(const char* date, double value)
 {
-    db().execute("INSERT INTO Inflatie (IDINF, DATASTAB, VALOARE) VALUES (?, ?, ?)", {nextRateId_++, dayOrBlank(date), value});
+    db().execute("INSERT INTO Inflatie (IDINF, DATASTAB, VALOARE) VALUES (?, ?, ?)",
+                 {nextRateId_++, dayOrBlank(date), value});
 }
 
 qint64 SheetFixture::contract(const char* datapen1, qint64 nrrate, const char* stopPen)
 {
     const qint64 idcon = nextIdcon_++;
-    db().execute("INSERT INTO Contract (IDCON, NRCON, DATACON, NRRATE, ACTIV, NUME, RATA, MONEDA, DATAPEN1, StopPen) "
-                 "VALUES (?, 12, ?, ?, 'DA', 'Popescu Ion', 1500, 'LEI', ?, ?)",
-                 {idcon, dayOf("15.03.2013"), nrrate, dayOrBlank(datapen1), stopPen ? dayOrBlank(stopPen) : QVariant(99999)});
+    db().execute(
+        "INSERT INTO Contract (IDCON, NRCON, DATACON, NRRATE, ACTIV, NUME, RATA, MONEDA, DATAPEN1, StopPen) "
+        "VALUES (?, 12, ?, ?, 'DA', 'Popescu Ion', 1500, 'LEI', ?, ?)",
+        {idcon, dayOf("15.03.2013"), nrrate, dayOrBlank(datapen1), stopPen ? dayOrBlank(stopPen) : QVariant(99999)});
     return idcon;
 }
 
-qint64 SheetFixture::installment(qint64 idcon, qint64 nrrata, const char* datarata, const char* datapen, qint64 ratacalc)
+qint64 SheetFixture::installment(qint64 idcon, qint64 nrrata, const char* datarata, const char* datapen,
+                                 qint64 ratacalc)
 {
     const qint64 idrata = nextIdrata_++;
-    db().execute("INSERT INTO Rate (IDCON, IDRATA, NRRATA, DATARATA, DATAPEN, ULTIMA, RATAINI, RATACALC, ACHITAT, PENALREST) "
-                 "VALUES (?, ?, ?, ?, ?, ?, ?, ?, 0, 0)",
-                 {idcon, idrata, nrrata, dayOrBlank(datarata), dayOrBlank(datapen), dayOrBlank(datapen), ratacalc, ratacalc});
+    db().execute(
+        "INSERT INTO Rate (IDCON, IDRATA, NRRATA, DATARATA, DATAPEN, ULTIMA, RATAINI, RATACALC, ACHITAT, PENALREST) "
+        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, 0, 0)",
+        {idcon, idrata, nrrata, dayOrBlank(datarata), dayOrBlank(datapen), dayOrBlank(datapen), ratacalc, ratacalc});
     return idrata;
 }
 

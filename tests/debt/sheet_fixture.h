@@ -29,8 +29,8 @@ public:
     // Installment `nrrata` of the contract, imposed on `datarata`, bearing penalties from `datapen`; its IDRATA.
     qint64 installment(qint64 idcon, qint64 nrrata, const char* datarata, const char* datapen, qint64 ratacalc);
     // One Chitante row: the part of receipt `idchit` that went to installment `idrata`.
-    void payment(qint64 idcon, qint64 idchit, qint64 idrata, qint64 nrchit, const char* date, qint64 suma,
-                 qint64 penal, const QString& docjus = QStringLiteral("Chitanta"));
+    void payment(qint64 idcon, qint64 idchit, qint64 idrata, qint64 nrchit, const char* date, qint64 suma, qint64 penal,
+                 const QString& docjus = QStringLiteral("Chitanta"));
 
     CalculationSheet sheet(qint64 idcon, const char* today);
     QString sheetCsv(qint64 idcon, const char* today);  // without the header line

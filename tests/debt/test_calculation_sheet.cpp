@@ -47,8 +47,9 @@ const SheetCase kCases[] = {
          return c;
      },
      "10.12.2026",
-     kDayRate + "10.11.2026,Chitanta nr.5,,300,-300,,,,,\n"
-                "10.12.2026,Sold la zi,,,-300,,,,30,1\n"},
+     kDayRate +
+         "10.11.2026,Chitanta nr.5,,300,-300,,,,,\n"
+         "10.12.2026,Sold la zi,,,-300,,,,30,1\n"},
 
     // A payment on the day of an imposition comes after it, one on a due date after the due row; the due
     // row of installment 1 has no day count, the later ones have.
@@ -62,13 +63,14 @@ const SheetCase kCases[] = {
          return c;
      },
      "30.04.2014",
-     kDayRate + "15.03.2013,Impunere Rata 1,1000,,1000,,,,,\n"
-                "15.03.2013,Chitanta nr.1,,200,800,,,,,\n"
-                "14.04.2013,Scadenta Rata 1,,,800,,,,,1\n"
-                "15.03.2014,Impunere Rata 2,1000,,1800,268,,268,335,11\n"
-                "14.04.2014,Scadenta Rata 2,,,1800,24,,292,30,1\n"
-                "14.04.2014,Chitanta nr.2,,500,1300,,30,262,,\n"
-                "30.04.2014,Sold la zi,,,1300,21,,283,16,\n"},
+     kDayRate +
+         "15.03.2013,Impunere Rata 1,1000,,1000,,,,,\n"
+         "15.03.2013,Chitanta nr.1,,200,800,,,,,\n"
+         "14.04.2013,Scadenta Rata 1,,,800,,,,,1\n"
+         "15.03.2014,Impunere Rata 2,1000,,1800,268,,268,335,11\n"
+         "14.04.2014,Scadenta Rata 2,,,1800,24,,292,30,1\n"
+         "14.04.2014,Chitanta nr.2,,500,1300,,30,262,,\n"
+         "30.04.2014,Sold la zi,,,1300,21,,283,16,\n"},
 
     {"OneReceiptOfThreeInstallmentsIsOneRow",
      [](SheetFixture& f) {
@@ -82,14 +84,15 @@ const SheetCase kCases[] = {
          return c;
      },
      "01.05.2015",
-     kDayRate + "15.03.2013,Impunere Rata 1,1000,,1000,,,,,\n"
-                "14.04.2013,Scadenta Rata 1,,,1000,,,,,1\n"
-                "15.03.2014,Impunere Rata 2,1000,,2000,335,,335,335,11\n"
-                "14.04.2014,Scadenta Rata 2,,,2000,30,,365,30,1\n"
-                "15.03.2015,Impunere Rata 3,1000,,3000,670,,1035,335,11\n"
-                "14.04.2015,Scadenta Rata 3,,,3000,60,,1095,30,1\n"
-                "01.05.2015,Chitanta nr.7,,2500,500,51,35,1111,17,1\n"
-                "01.05.2015,Sold la zi,,,500,,,1111,,\n"},
+     kDayRate +
+         "15.03.2013,Impunere Rata 1,1000,,1000,,,,,\n"
+         "14.04.2013,Scadenta Rata 1,,,1000,,,,,1\n"
+         "15.03.2014,Impunere Rata 2,1000,,2000,335,,335,335,11\n"
+         "14.04.2014,Scadenta Rata 2,,,2000,30,,365,30,1\n"
+         "15.03.2015,Impunere Rata 3,1000,,3000,670,,1035,335,11\n"
+         "14.04.2015,Scadenta Rata 3,,,3000,60,,1095,30,1\n"
+         "01.05.2015,Chitanta nr.7,,2500,500,51,35,1111,17,1\n"
+         "01.05.2015,Sold la zi,,,500,,,1111,,\n"},
 
     // Paid in full before the due date: nothing was late, so nothing is charged, neither at the payment
     // nor at the due row.
@@ -100,10 +103,11 @@ const SheetCase kCases[] = {
          return c;
      },
      "01.06.2013",
-     kDayRate + "15.03.2013,Impunere Rata 1,1000,,1000,,,,,\n"
-                "01.04.2013,Chitanta nr.1,,1000,,,,,17,1\n"
-                "14.04.2013,Scadenta Rata 1,,,,,,,,\n"
-                "01.06.2013,Sold la zi,,,,,,,48,2\n"},
+     kDayRate +
+         "15.03.2013,Impunere Rata 1,1000,,1000,,,,,\n"
+         "01.04.2013,Chitanta nr.1,,1000,,,,,17,1\n"
+         "14.04.2013,Scadenta Rata 1,,,,,,,,\n"
+         "01.06.2013,Sold la zi,,,,,,,48,2\n"},
 
     // Imposed by today, due after it: the due row is walked before the last row, which then counts back.
     {"ImposedByTodayDueLater",
@@ -113,9 +117,10 @@ const SheetCase kCases[] = {
          return c;
      },
      "01.04.2013",
-     kDayRate + "15.03.2013,Impunere Rata 1,1000,,1000,,,,,\n"
-                "01.04.2013,Sold la zi,,,1000,,,,-13,\n"
-                "14.04.2013,Scadenta Rata 1,,,1000,,,,,1\n"},
+     kDayRate +
+         "15.03.2013,Impunere Rata 1,1000,,1000,,,,,\n"
+         "01.04.2013,Sold la zi,,,1000,,,,-13,\n"
+         "14.04.2013,Scadenta Rata 1,,,1000,,,,,1\n"},
 
     // Rates established on DATAPEN1 (15.04.2013) or on the last installment's (15.04.2014) are in no row,
     // but the one on DATAPEN1 still prices the days after it: 2 days at 0.1 % and 5 at 0.2 % up to 20.04.
@@ -134,11 +139,12 @@ const SheetCase kCases[] = {
          return c;
      },
      "24.04.2013",
-     kDayRate + "15.03.2013,Impunere Rata 1,1000,,1000,,,,,\n"
-                "14.04.2013,Scadenta Rata 1,,,1000,,,,,1\n"
-                "18.04.2013,Stabilire Rata Inflatie: 2%,,,,,,,,\n"
-                "20.04.2013,\"Stabilire Penalitati: 0.3% pe zi, 0% pe luna\",,,1000,12,,12,6,\n"
-                "24.04.2013,Sold la zi,,,1000,12,,24,4,\n"},
+     kDayRate +
+         "15.03.2013,Impunere Rata 1,1000,,1000,,,,,\n"
+         "14.04.2013,Scadenta Rata 1,,,1000,,,,,1\n"
+         "18.04.2013,Stabilire Rata Inflatie: 2%,,,,,,,,\n"
+         "20.04.2013,\"Stabilire Penalitati: 0.3% pe zi, 0% pe luna\",,,1000,12,,12,6,\n"
+         "24.04.2013,Sold la zi,,,1000,12,,24,4,\n"},
 
     {"AnEmptyPenaltyTableHeadsWithZeroOnTheFirstPenaltyDay",
      [](SheetFixture& f) {
@@ -172,7 +178,9 @@ TEST(CalculationSheet, HeadingTagsAndTheStopDate)
     const qint64 never = f.contract("15.04.2013", 1);
     const qint64 stopped = f.contract("15.04.2013", 1, "01.03.2014");
     using Tags = std::vector<std::pair<QString, QString>>;
-    const Tags common{{"#RATA", "1500.00"}, {"#MONEDA", "LEI"}, {"#NUME", "Titular : Popescu Ion"},
+    const Tags common{{"#RATA", "1500.00"},
+                      {"#MONEDA", "LEI"},
+                      {"#NUME", "Titular : Popescu Ion"},
                       {"#CONTRACT", "Contract : 12 / 15.03.2013"}};
     Tags expected{{"#LADATA", "La data de 10.12.2026"}};
     expected.insert(expected.end(), common.begin(), common.end());
@@ -187,15 +195,12 @@ TEST(CalculationSheet, ProgressStepsOncePerEventWalked)
     const qint64 c = dayRateContract(f, "15.04.2013", 1);
     f.payment(c, 1, f.installment(c, 1, "15.03.2013", "15.04.2013", 1000), 1, "01.06.2013", 100, 0);
     f.sheet(c, "01.07.2013");
-    EXPECT_EQ(f.counter.maximum(), 4);  // heading, imposed, due, payment
+    EXPECT_EQ(f.counter.maximum(), 4);   // heading, imposed, due, payment
     EXPECT_EQ(f.counter.position(), 3);  // the heading is not walked
     EXPECT_FALSE(f.counter.isShown());
 }
 
-QStringList workFiles()
-{
-    return QDir(tempFolder()).entryList({"TmpFC*.dbf", "FisCal*.dbf"}, QDir::Files);
-}
+QStringList workFiles() { return QDir(tempFolder()).entryList({"TmpFC*.dbf", "FisCal*.dbf"}, QDir::Files); }
 
 TEST(CalculationSheet, WorkTablesTakeAFreeNameAndAreGoneHoweverTheCommandEnds)
 {
@@ -237,25 +242,45 @@ QString plainSheet(SheetFixture& f, qint64 idcon, qint64 today)
     RateTables rates;
     rates.LoadPenaltyRates(f.db());
     std::vector<PlainEvent> listed;
-    for (const auto& r : f.db().select("SELECT DATASTAB, VALOARE FROM Inflatie WHERE DATASTAB > ? AND DATASTAB < ?", {p1, last}).rows)
-        listed.push_back({2, r[0].toLongLong(), "Stabilire Rata Inflatie: " + formatNumber(r[1].toDouble()) + "%", 0, 0, 0, int(listed.size())});
+    for (const auto& r :
+         f.db().select("SELECT DATASTAB, VALOARE FROM Inflatie WHERE DATASTAB > ? AND DATASTAB < ?", {p1, last}).rows)
+        listed.push_back({2, r[0].toLongLong(), "Stabilire Rata Inflatie: " + formatNumber(r[1].toDouble()) + "%", 0, 0,
+                          0, int(listed.size())});
     const auto penaltyText = [](const QVariantList& r) {
-        return "Stabilire Penalitati: " + formatNumber(r[1].toDouble()) + "% pe zi, " + formatNumber(r[2].toDouble()) + "% pe luna";
+        return "Stabilire Penalitati: " + formatNumber(r[1].toDouble()) + "% pe zi, " + formatNumber(r[2].toDouble()) +
+            "% pe luna";
     };
-    const auto before = f.db().select("SELECT DATASTAB, PEZI, PELUNA FROM PenalIst WHERE DATASTAB < ? ORDER BY DATASTAB DESC LIMIT 1", {p1});
+    const auto before = f.db().select(
+        "SELECT DATASTAB, PEZI, PELUNA FROM PenalIst WHERE DATASTAB < ? ORDER BY DATASTAB DESC LIMIT 1", {p1});
     const PlainEvent heading = before.rows.empty()
-                                   ? PlainEvent{1, p1, "Stabilire Penalitati: 0% pe zi, 0% pe luna", 0, 0, 0, -1}
-                                   : PlainEvent{1, before.rows[0][0].toLongLong(), penaltyText(before.rows[0]), 0, 0, 0, -1};
-    for (const auto& r : f.db().select("SELECT DATASTAB, PEZI, PELUNA FROM PenalIst WHERE DATASTAB > ? AND DATASTAB < ?", {p1, last}).rows)
+        ? PlainEvent{1, p1, "Stabilire Penalitati: 0% pe zi, 0% pe luna", 0, 0, 0, -1}
+        : PlainEvent{1, before.rows[0][0].toLongLong(), penaltyText(before.rows[0]), 0, 0, 0, -1};
+    for (const auto& r :
+         f.db()
+             .select("SELECT DATASTAB, PEZI, PELUNA FROM PenalIst WHERE DATASTAB > ? AND DATASTAB < ?", {p1, last})
+             .rows)
         listed.push_back({1, r[0].toLongLong(), penaltyText(r), 0, 0, 0, int(listed.size())});
-    for (const auto& r : f.db().select("SELECT NRRATA, DATARATA, DATAPEN, RATACALC FROM Rate WHERE IDCON = ? AND DATARATA <= ? ORDER BY NRRATA", {idcon, today}).rows) {
-        listed.push_back({3, r[1].toLongLong(), "Impunere Rata " + r[0].toString(), r[3].toLongLong(), 0, 0, int(listed.size())});
-        listed.push_back({4, r[2].toLongLong() - 1, "Scadenta Rata " + r[0].toString(), r[3].toLongLong(), 0, 0, int(listed.size())});
+    for (const auto& r : f.db()
+                             .select("SELECT NRRATA, DATARATA, DATAPEN, RATACALC FROM Rate WHERE IDCON = ? AND "
+                                     "DATARATA <= ? ORDER BY NRRATA",
+                                     {idcon, today})
+                             .rows) {
+        listed.push_back(
+            {3, r[1].toLongLong(), "Impunere Rata " + r[0].toString(), r[3].toLongLong(), 0, 0, int(listed.size())});
+        listed.push_back({4, r[2].toLongLong() - 1, "Scadenta Rata " + r[0].toString(), r[3].toLongLong(), 0, 0,
+                          int(listed.size())});
     }
     std::map<std::pair<qint64, qint64>, PlainEvent> receipts;  // by IDCHIT, NRCHIT
-    for (const auto& r : f.db().select("SELECT IDCHIT, DOCJUS, NRCHIT, DATACHIT, SUMA, PENAL FROM Chitante WHERE IDCON = ? ORDER BY IDCHIT", {idcon}).rows) {
-        auto [it, fresh] = receipts.try_emplace({r[0].toLongLong(), r[2].toLongLong()},
-                                                PlainEvent{5, r[3].toLongLong(), r[1].toString() + " nr." + r[2].toString(), 0, 0, 0, int(listed.size() + receipts.size())});
+    for (const auto& r :
+         f.db()
+             .select(
+                 "SELECT IDCHIT, DOCJUS, NRCHIT, DATACHIT, SUMA, PENAL FROM Chitante WHERE IDCON = ? ORDER BY IDCHIT",
+                 {idcon})
+             .rows) {
+        auto [it, fresh] =
+            receipts.try_emplace({r[0].toLongLong(), r[2].toLongLong()},
+                                 PlainEvent{5, r[3].toLongLong(), r[1].toString() + " nr." + r[2].toString(), 0, 0, 0,
+                                            int(listed.size() + receipts.size())});
         it->second.paid += r[4].toLongLong();
         it->second.paidPenalty += r[5].toLongLong();
     }
@@ -294,8 +319,10 @@ QString plainSheet(SheetFixture& f, qint64 idcon, qint64 today)
         sold += a - e.paid;
         soldPen += ap - e.paidPenalty;
         const QString days = e.text == "Scadenta Rata 1" ? QString() : number(e.day - q);
-        rows.push_back({e.day, e.text, {number(a), number(e.paid), number(sold), number(ap), number(e.paidPenalty),
-                                        number(soldPen), days, number(MonthsBetween(e.day, q))}});
+        rows.push_back({e.day,
+                        e.text,
+                        {number(a), number(e.paid), number(sold), number(ap), number(e.paidPenalty), number(soldPen),
+                         days, number(MonthsBetween(e.day, q))}});
         q = e.day;
     }
     std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) { return a.day < b.day; });
@@ -303,7 +330,8 @@ QString plainSheet(SheetFixture& f, qint64 idcon, qint64 today)
     for (const Row& r : rows)
         text += QStringList{DayToText(double(r.day)), csvField(r.text),
                             r.cells.isEmpty() ? QStringList(8, QString()).join(',') : r.cells.join(',')}
-                    .join(',') + '\n';
+                    .join(',') +
+            '\n';
     return text;
 }
 
@@ -311,9 +339,13 @@ TEST(CalculationSheet, RandomContractsAgreeWithAPlainWalk)
 {
     SheetFixture f;
     f.app().db().execute("DELETE FROM PenalIst");
-    for (const auto& [date, perDay, perMonth] : std::vector<std::tuple<const char*, double, double>>{
-             {"07.05.1999", 0.3, 0}, {"01.01.2003", 0.06, 0}, {"01.09.2005", 0.05, 0}, {"01.01.2006", 0.1, 2},
-             {"01.07.2010", 0, 2}, {"01.01.2015", 0, 1}})
+    for (const auto& [date, perDay, perMonth] :
+         std::vector<std::tuple<const char*, double, double>>{{"07.05.1999", 0.3, 0},
+                                                              {"01.01.2003", 0.06, 0},
+                                                              {"01.09.2005", 0.05, 0},
+                                                              {"01.01.2006", 0.1, 2},
+                                                              {"01.07.2010", 0, 2},
+                                                              {"01.01.2015", 0, 1}})
         f.penaltyRate(date, perDay, perMonth);
     for (int year = 2000; year <= 2024; ++year)
         f.inflationRate(QStringLiteral("01.01.%1").arg(year).toLatin1().constData(), (year % 7) - 1.5);

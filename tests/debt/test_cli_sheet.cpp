@@ -1,10 +1,10 @@
 // velmar-cli sheet: the ledger it prints, the workbook it fills as an independent reader (python3-xlrd) sees
 // it, and its refusals.
+#include "../reports/report_cells.h"
 #include "support/cli_runner.h"
 #include "support/golden.h"
 #include "support/python_check.h"
 #include "support/temp_folder.h"
-#include "../reports/report_cells.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -14,7 +14,10 @@ namespace {
 
 const char* kHeader = "DATASTAB,EXPLIC,ADDCUR,PLATACUR,SOLDCUR,ADDPEN,PLATAPEN,SOLDPEN,NRZILE,NRLUNI\n";
 
-QString data(const char* name) { return QDir(QStringLiteral(VELMAR_DEBT_TEST_DATA)).filePath(QString::fromLatin1(name)); }
+QString data(const char* name)
+{
+    return QDir(QStringLiteral(VELMAR_DEBT_TEST_DATA)).filePath(QString::fromLatin1(name));
+}
 
 // The seed rates; contract 1 of 8 installments of 1500 from 15.03.2013, penalties from 15.04.2013, paid six
 // times (the first before its due date); the sheet is taken on 10.12.2020.
@@ -41,8 +44,8 @@ protected:
     test::CliRunner cli{home.path(), QStringLiteral("10.12.2020")};
 };
 
-// The band rows (from row 9) as xlrd reads them, written as the command prints its ledger; a date cell that is not a date,
-// or a 0 written as a number, is printed so that the comparison shows it.
+// The band rows (from row 9) as xlrd reads them, written as the command prints its ledger; a date cell that is not a
+// date, or a 0 written as a number, is printed so that the comparison shows it.
 QString bandRowsAsCsv(const QString& workbook)
 {
     static const QString script = QStringLiteral(R"(

@@ -23,7 +23,8 @@ TEST(InflationFactor, MultipliesTheRowsDatedFromTheFirstDateUpToButExcludingTheS
     rates.setInflationRates(inflationRateSeeds());
     EXPECT_NEAR(rates.InflationFactor(day("15.03.2014"), day("15.03.2017")), 1.011 * 0.994 * 0.985, 1e-15);
     EXPECT_NEAR(rates.InflationFactor(day("15.03.2005"), day("15.03.2006")), 1.09, 1e-15);
-    EXPECT_NEAR(rates.InflationFactor(day("01.01.2006"), day("01.01.2007")), 1.09, 1e-15);  // from-date counts, to-date not
+    EXPECT_NEAR(rates.InflationFactor(day("01.01.2006"), day("01.01.2007")), 1.09,
+                1e-15);  // from-date counts, to-date not
     EXPECT_EQ(rates.InflationFactor(day("15.03.2006"), day("15.03.2005")), 1);
     EXPECT_EQ(rates.InflationFactor(day("15.03.2005"), day("20.06.2005")), 1);
     EXPECT_EQ(rates.InflationFactor(day("01.01.1980"), day("31.12.1988")), 1);  // before the first row
@@ -51,12 +52,12 @@ TEST(ReindexInstallments, EdgeCasesOfDueDates)
         std::vector<qint64> expected;
     };
     const std::vector<Case> cases{
-        {{{"15.03.2005", 1000}}, {1000}},                                                 // a single installment
+        {{{"15.03.2005", 1000}}, {1000}},                                                        // a single installment
         {{{"15.03.2005", 1000}, {"15.03.2005", 500}, {"15.03.2006", 1000}}, {1000, 500, 1090}},  // same due date
-        {{{"15.03.2005", 1000}, {"20.06.2005", 1000}}, {1000, 1000}},                     // no rate in between
+        {{{"15.03.2005", 1000}, {"20.06.2005", 1000}}, {1000, 1000}},                            // no rate in between
         {{{"01.01.2006", 1000}, {"01.01.2007", 1000}, {"01.01.2008", 1000}}, {1000, 1090, 1162}},  // due on rate dates
-        {{{"15.03.2016", 1000}, {"15.03.2017", 1000}}, {1000, 985}},                      // negative inflation
-        {{{"15.03.2005", 7}, {"15.03.2006", 7}}, {7, 8}},                                 // 7.63 -> 8
+        {{{"15.03.2016", 1000}, {"15.03.2017", 1000}}, {1000, 985}},                               // negative inflation
+        {{{"15.03.2005", 7}, {"15.03.2006", 7}}, {7, 8}},                                          // 7.63 -> 8
     };
     for (size_t i = 0; i < cases.size(); ++i)
         f.addInstallments(qint64(i + 1), cases[i].installments);
@@ -98,8 +99,9 @@ void reindexStatementByStatement(Database& db, RateTables& rates)
             continue;
         }
         const QString factor = QString::number(rates.InflationFactor(prev, due), 'g', 15);
-        db.execute(QStringLiteral("UPDATE Rate SET RATACALC = RATACALC * %1 WHERE IDCON = ? AND DATARATA > ?").arg(factor),
-                   {id.toLongLong(), prev});
+        db.execute(
+            QStringLiteral("UPDATE Rate SET RATACALC = RATACALC * %1 WHERE IDCON = ? AND DATARATA > ?").arg(factor),
+            {id.toLongLong(), prev});
         prev = due;
     }
 }
@@ -113,7 +115,8 @@ TEST(ReindexInstallments, EqualsTheStatementByStatementProcedureOnRandomContract
         const qint64 d = day("01.01.2000") + random.bounded(9000);
         const double value = (random.bounded(4000) - 800) / 100.0;
         for (int twin = 0; twin < (i % 7 == 0 ? 2 : 1); ++twin)
-            f.db().execute("INSERT INTO Inflatie (IDINF, DATASTAB, VALOARE) VALUES (?, ?, ?)", {100 + 2 * i + twin, d, value});
+            f.db().execute("INSERT INTO Inflatie (IDINF, DATASTAB, VALOARE) VALUES (?, ?, ?)",
+                           {100 + 2 * i + twin, d, value});
     }
     for (qint64 contract = 1; contract <= 150; ++contract) {
         std::vector<QVariantList> rows;

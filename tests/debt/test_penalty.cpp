@@ -1,7 +1,7 @@
 // The penalty computation and month steps, on the seed penalty rates: every worked example and the
 // edge cases that matter, as rows of one table.
-#include "debt/rate_seeds.h"
 #include "app/rate_tables.h"
+#include "debt/rate_seeds.h"
 #include "store/dates.h"
 
 #include <gtest/gtest.h>
@@ -40,9 +40,9 @@ TEST(ComputePenalty, WorkedExamplesAndEdgeCasesOnTheSeedRates)
         {"15.08.2005", "31.08.2005", nullptr, 0.0096},
         {"15.08.2005", "01.09.2005", nullptr, 0.0102},
         {"15.08.2005", "02.09.2005", nullptr, 0.0113},
-        {"20.06.2013", "20.06.2013", nullptr, 0},      // start on the end date
-        {"21.06.2013", "20.06.2013", nullptr, 0},      // start after it
-        {"01.02.2014", "01.01.2020", "01.01.2014", 0},  // stopped before the start
+        {"20.06.2013", "20.06.2013", nullptr, 0},          // start on the end date
+        {"21.06.2013", "20.06.2013", nullptr, 0},          // start after it
+        {"01.02.2014", "01.01.2020", "01.01.2014", 0},     // stopped before the start
         {"14.03.2012", "20.06.2013", "20.06.2013", 0.30},  // stop on the calculation date: no effect
     };
     const RateTables rates = seedRates();

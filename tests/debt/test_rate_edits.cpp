@@ -25,14 +25,17 @@ TEST(RateText, KeepsWhatTheColumnsHoldAndRefusesTheRest)
         const char* stored;  // nullptr: refused
     };
     const std::vector<Case> cases{
-        {"0.15", false, "0.15"}, {"", false, "0"},      {" 2 ", false, "2"},    {"5.", false, "5"},
-        {".5", false, "0.5"},    {"999.99", false, "999.99"}, {"-1.5", true, "-1.5"}, {"-0", true, "0"},
-        {"1234", false, nullptr}, {"1.234", false, nullptr}, {"-1", false, nullptr}, {"abc", false, nullptr},
-        {"1,5", false, nullptr}, {".", false, nullptr},       {"-", true, nullptr},   {"1e2", false, nullptr},
+        {"0.15", false, "0.15"},   {"", false, "0"},       {" 2 ", false, "2"},
+        {"5.", false, "5"},        {".5", false, "0.5"},   {"999.99", false, "999.99"},
+        {"-1.5", true, "-1.5"},    {"-0", true, "0"},      {"1234", false, nullptr},
+        {"1.234", false, nullptr}, {"-1", false, nullptr}, {"abc", false, nullptr},
+        {"1,5", false, nullptr},   {".", false, nullptr},  {"-", true, nullptr},
+        {"1e2", false, nullptr},
     };
     for (const Case& c : cases) {
         if (c.stored) {
-            EXPECT_EQ(RateText(QString::fromLatin1(c.typed), c.negativeAllowed), QString::fromLatin1(c.stored)) << c.typed;
+            EXPECT_EQ(RateText(QString::fromLatin1(c.typed), c.negativeAllowed), QString::fromLatin1(c.stored))
+                << c.typed;
         } else {
             EXPECT_THROW(RateText(QString::fromLatin1(c.typed), c.negativeAllowed), StoreError) << c.typed;
         }
@@ -73,9 +76,16 @@ TEST(PenaltyRateEdits, BadInputIsRefusedAndChangesNothing)
     Database& db = f.db();
     IdCounters& ids = f.app().ids();
     refused([&] { AddPenaltyRate(db, ids, {QDate(), "1", "1"}); }, "Data incorecta: \"\" (zz.ll.aaaa)");
-    refused([&] { AddPenaltyRate(db, ids, {date("01.01.2026"), "-0.1", "1"}); }, "Penalitatile nu pot fi negative: -0.1");
-    refused([&] { AddPenaltyRate(db, ids, {date("01.01.2026"), "1", "1000"}); },
-            "Valoare incorecta: \"1000\" (cel mult 3 cifre inainte de punct si 2 dupa)");
+    refused(
+        [&] {
+            AddPenaltyRate(db, ids, {date("01.01.2026"), "-0.1", "1"});
+        },
+        "Penalitatile nu pot fi negative: -0.1");
+    refused(
+        [&] {
+            AddPenaltyRate(db, ids, {date("01.01.2026"), "1", "1000"});
+        },
+        "Valoare incorecta: \"1000\" (cel mult 3 cifre inainte de punct si 2 dupa)");
     refused([&] { ChangePenaltyRate(db, 77, {date("01.01.2026"), "1", "1"}); }, "Nu exista penalitatea cu IDP 77");
     refused([&] { DeletePenaltyRate(db, 77); }, "Nu exista penalitatea cu IDP 77");
     EXPECT_EQ(test::readBytes(f.db().tablePath("PenalIst")), before);

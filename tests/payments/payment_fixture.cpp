@@ -62,8 +62,9 @@ QString PaymentFixture::settlement()
 QString PaymentFixture::allRows()
 {
     QString rows;
-    for (const char* sql : {"SELECT * FROM Rate ORDER BY IDCON, NRRATA", "SELECT * FROM Chitante ORDER BY IDCHIT, IDRATA",
-                            "SELECT * FROM UndoRate ORDER BY IDCHIT, IDCON, NRRATA", "SELECT IDLOG FROM Log"})
+    for (const char* sql :
+         {"SELECT * FROM Rate ORDER BY IDCON, NRRATA", "SELECT * FROM Chitante ORDER BY IDCHIT, IDRATA",
+          "SELECT * FROM UndoRate ORDER BY IDCHIT, IDCON, NRRATA", "SELECT IDLOG FROM Log"})
         rows += toCsv(db().select(QString::fromLatin1(sql)));
     return rows;
 }

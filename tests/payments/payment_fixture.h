@@ -2,8 +2,8 @@
 // 0.1 % a day from 2000 on, so 1000 lei owed for d days cost d lei.
 #pragma once
 
-#include "contract_fixture.h"
 #include "app/rate_tables.h"
+#include "contract_fixture.h"
 #include "payments/installment_status.h"
 #include "payments/payment_recording.h"
 #include "store/dates.h"

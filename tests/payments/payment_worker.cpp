@@ -1,10 +1,10 @@
 // A second process for the payment tests: records or undoes a payment on the folders named by
 // VELMAR_HOME and VELMAR_SYSTEM_DIR, and dies once the commit has written a given number of files.
+#include "app/app_context.h"
+#include "app/progress_counter.h"
 #include "payments/payment_list.h"
 #include "payments/payment_recording.h"
 #include "payments/payment_texts.h"
-#include "app/app_context.h"
-#include "app/progress_counter.h"
 #include "store/dates.h"
 #include "store/sql/journal.h"
 
@@ -33,8 +33,8 @@ int main(int argc, char* argv[])
     try {
         const auto app = AppContext::openLocal();
         if (args.value(2) == u"record") {
-            const PaymentInput input{payment_texts::kDocumentKinds.front(), QStringLiteral("1"), args.value(4).toLongLong(),
-                                     *parseDate(args.value(5))};
+            const PaymentInput input{payment_texts::kDocumentKinds.front(), QStringLiteral("1"),
+                                     args.value(4).toLongLong(), *parseDate(args.value(5))};
             if (const auto problem = RecordPayment(*app, idcon, input).problem) {
                 std::cerr << problem->text.toStdString() << '\n';
                 return 1;

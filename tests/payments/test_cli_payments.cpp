@@ -31,9 +31,9 @@ protected:
         for (const char* sql : {"DELETE FROM Inflatie", "DELETE FROM PenalIst",
                                 "INSERT INTO PenalIst (IDP, DATASTAB, PEZI, PELUNA) VALUES (1, 36526, 0.1, 0)"})
             ASSERT_EQ(cli.run({"sql", sql}).exitCode, 0);
-        const auto added = cli.run({"contract", "add", "--nrcon", "12", "--datacon", "15.03.2013", "--nrrate", "5",
-                                    "--datarata1", "15.03.2013", "--datapen1", "15.04.2013", "--nume", "nume titular",
-                                    "--rata", "1000"});
+        const auto added =
+            cli.run({"contract", "add", "--nrcon", "12", "--datacon", "15.03.2013", "--nrrate", "5", "--datarata1",
+                     "15.03.2013", "--datapen1", "15.04.2013", "--nume", "nume titular", "--rata", "1000"});
         ASSERT_EQ(added.out, "1\n") << added.err.toStdString();
     }
     // Succeeds and prints `out`.
@@ -58,10 +58,11 @@ protected:
 
 TEST_F(CliPayments, DetailsAtTodayOrAnyDate)
 {
-    expectOut({"details", "1"}, QString(kDetailsHeader) +
-                                    "1,15.03.2013,15.04.2013,15.04.2013,1000,1000,0,1000,0,366,366,1366\n"
-                                    "2,15.03.2014,15.04.2014,15.04.2014,1000,1000,0,1000,0,1,1,1001\n"
-                                    "TOTAL,2000,367,2367\n");
+    expectOut({"details", "1"},
+              QString(kDetailsHeader) +
+                  "1,15.03.2013,15.04.2013,15.04.2013,1000,1000,0,1000,0,366,366,1366\n"
+                  "2,15.03.2014,15.04.2014,15.04.2014,1000,1000,0,1000,0,1,1,1001\n"
+                  "TOTAL,2000,367,2367\n");
     expectOut({"details", "1", "--date", "14.03.2013"}, QString(kDetailsHeader) + "TOTAL,0,0,0\n");
     expectRefusal({"details", "7"}, contract_texts::noContract(7));
     expectRefusal({"details", "1", "--date", "31.02.2014"}, "Data incorecta: \"31.02.2014\" (zz.ll.aaaa)");
@@ -80,18 +81,20 @@ TEST_F(CliPayments, PayListAndUndo)
     expectOut({"pay", "1", "--amount", "1500", "--doc", "Ordin de plata", "--nr", "57"}, "1\n");
     // The number defaults to the one after the last used; 6 days on 867 lei is 5 lei of penalty.
     expectOut({"pay", "1", "--amount", "100", "--date", "20.04.2014"}, "2\n");
-    expectOut({"payments", "1"}, QString(kPaymentsHeader) +
-                                     "1,Ordin de plata,57,15.04.2014,1133,367,1500\n"
-                                     "2,Chitanta,58,20.04.2014,95,5,100\n");
+    expectOut({"payments", "1"},
+              QString(kPaymentsHeader) +
+                  "1,Ordin de plata,57,15.04.2014,1133,367,1500\n"
+                  "2,Chitanta,58,20.04.2014,95,5,100\n");
 
     expectOut({"undo", "1"}, "");
     expectOut({"payments", "1"}, QString(kPaymentsHeader) + "1,Ordin de plata,57,15.04.2014,1133,367,1500\n");
     expectOut({"undo", "1"}, "");
     expectRefusal({"undo", "1"}, texts::kNothingToUndo);
-    expectOut({"details", "1"}, QString(kDetailsHeader) +
-                                    "1,15.03.2013,15.04.2013,15.04.2013,1000,1000,0,1000,0,366,366,1366\n"
-                                    "2,15.03.2014,15.04.2014,15.04.2014,1000,1000,0,1000,0,1,1,1001\n"
-                                    "TOTAL,2000,367,2367\n");
+    expectOut({"details", "1"},
+              QString(kDetailsHeader) +
+                  "1,15.03.2013,15.04.2013,15.04.2013,1000,1000,0,1000,0,366,366,1366\n"
+                  "2,15.03.2014,15.04.2014,15.04.2014,1000,1000,0,1000,0,1,1,1001\n"
+                  "TOTAL,2000,367,2367\n");
 
     expectOut({"pay", "1", "--amount", "5367", "--doc", "Nota contabila"}, "3\n");
     expectRefusal({"pay", "1", "--amount", "2"}, texts::kFinished);

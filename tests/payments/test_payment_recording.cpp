@@ -127,8 +127,7 @@ TEST(RecordPayment, NothingLeftToCollectIsFinished)
     ASSERT_FALSE(f.pay(5367, "15.04.2014").problem);
     const auto finished = [&](const char* when) {
         SCOPED_TRACE(when);
-        const qint64 maximum =
-            MaximumCollectable(f.db(), f.app().rates(), f.idcon, kNoStopDay, dayOf("15.04.2014"));
+        const qint64 maximum = MaximumCollectable(f.db(), f.app().rates(), f.idcon, kNoStopDay, dayOf("15.04.2014"));
         const std::optional<PaymentProblem> problem = f.pay(2, "15.04.2014").problem;
         ASSERT_TRUE(problem);
         EXPECT_EQ(problem->field, Field::None);
@@ -196,8 +195,8 @@ TEST(RecordPayment, TheLogKeepsTheDocumentNumberAsTypedWhileTheTableKeepsItsValu
         qint64 stored;
         const char* proposedNext;
     };
-    for (const Case& c : {Case{"0057", "nr.0057/", 57, "58"}, Case{"057", "nr.057/", 57, "58"},
-                          Case{"", "nr./", 0, "1"}}) {
+    for (const Case& c :
+         {Case{"0057", "nr.0057/", 57, "58"}, Case{"057", "nr.057/", 57, "58"}, Case{"", "nr./", 0, "1"}}) {
         test::PaymentFixture f;
         ASSERT_FALSE(RecordPayment(f.app(), f.idcon, {"Chitanta", c.typed, 500, test::day("15.04.2014")}).problem)
             << c.typed;

@@ -2,12 +2,12 @@
 // since, and nothing else is touched; refusals change nothing.
 #include "payment_fixture.h"
 
+#include "app/interaction.h"
 #include "contracts/contract_operations.h"
 #include "contracts/contract_validation.h"
 #include "contracts/schedule.h"
 #include "payments/payment_list.h"
 #include "payments/payment_texts.h"
-#include "app/interaction.h"
 #include "store/sql/csv_format.h"
 
 #include <functional>
@@ -156,14 +156,15 @@ TEST(UndoPayment, LeavesOtherContractsAloneEvenWhenTheyShareThePaymentNumber)
     const qint64 second = f.add(other);
     ASSERT_FALSE(f.pay(500, "15.04.2014").problem);
     // A folder put together from two others can repeat an IDCHIT (the counters never hand one out twice).
-    ASSERT_EQ(RecordPayment(f.app(), second, {test::kKind, QStringLiteral("9"), 700, test::day("15.04.2014")}).idchit, 2);
+    ASSERT_EQ(RecordPayment(f.app(), second, {test::kKind, QStringLiteral("9"), 700, test::day("15.04.2014")}).idchit,
+              2);
     for (const char* table : {"Chitante", "UndoRate"})
         f.db().execute(QStringLiteral("UPDATE %1 SET IDCHIT = 1 WHERE IDCON = ?").arg(QLatin1String(table)), {second});
     const auto rowsOf = [&](qint64 idcon) {
         QString rows;
         for (const char* table : {"Rate", "Chitante", "UndoRate"})
-            rows += toCsv(f.db().select(
-                QStringLiteral("SELECT * FROM %1 WHERE IDCON = ?").arg(QLatin1String(table)), {idcon}));
+            rows += toCsv(
+                f.db().select(QStringLiteral("SELECT * FROM %1 WHERE IDCON = ?").arg(QLatin1String(table)), {idcon}));
         return rows;
     };
     const QString secondBefore = rowsOf(second);

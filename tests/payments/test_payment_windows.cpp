@@ -1,4 +1,6 @@
 // The details window and the payment dialog, driven from timers as a clerk drives them.
+#include "app/app_context.h"
+#include "app/interaction.h"
 #include "contracts/contract_list.h"
 #include "contracts/contract_operations.h"
 #include "contracts/contract_validation.h"
@@ -7,8 +9,6 @@
 #include "payments/payment_recording.h"
 #include "payments/receipt.h"
 #include "payments/rtf_replace.h"
-#include "app/app_context.h"
-#include "app/interaction.h"
 #include "store/dates.h"
 #include "store/id_counters.h"
 #include "store/sql/database.h"
@@ -107,8 +107,18 @@ QStringList bandsOver(QWidget* bandRow, QTableView* view)
         const int first = header->logicalIndexAt(left);
         const int last = header->logicalIndexAt(right - 1);
         const bool exact = header->sectionViewportPosition(first) == left &&
-                           header->sectionViewportPosition(last) + header->sectionSize(last) == right;
-        bands << QStringLiteral("%1:%2-%3%4").arg(band->text()).arg(first).arg(last).arg(exact ? "" : QStringLiteral(" (misplaced %1..%2 vs %3..%4, viewport %5)").arg(left).arg(right).arg(header->sectionViewportPosition(first)).arg(header->sectionViewportPosition(last) + header->sectionSize(last)).arg(view->viewport()->width()));
+            header->sectionViewportPosition(last) + header->sectionSize(last) == right;
+        bands << QStringLiteral("%1:%2-%3%4")
+                     .arg(band->text())
+                     .arg(first)
+                     .arg(last)
+                     .arg(exact ? ""
+                                : QStringLiteral(" (misplaced %1..%2 vs %3..%4, viewport %5)")
+                                      .arg(left)
+                                      .arg(right)
+                                      .arg(header->sectionViewportPosition(first))
+                                      .arg(header->sectionViewportPosition(last) + header->sectionSize(last))
+                                      .arg(view->viewport()->width()));
     }
     return bands;
 }
@@ -244,9 +254,10 @@ private slots:
             QCOMPARE(boldTitles(rates), QStringList({"Rest de plata", "Total", "De achitat"}));
             QCOMPARE(bandsOver(w.findChild<QWidget*>("RateBand"), rates), QStringList({"Penalitati:7-9"}));
             // The first two are overdue since 15.04.2022 and 15.04.2023; the third has just been imposed.
-            QCOMPARE(rowsOf(rates), QStringList({"1|15.03.2022|15.04.2022|1000|1000|0|1000|0|701|701|1701",
-                                                 "2|15.03.2023|15.04.2023|1000|1000|0|1000|0|336|336|1336",
-                                                 "3|15.03.2024|15.04.2024|1000|1000|0|1000|0|0|0|1000"}));
+            QCOMPARE(rowsOf(rates),
+                     QStringList({"1|15.03.2022|15.04.2022|1000|1000|0|1000|0|701|701|1701",
+                                  "2|15.03.2023|15.04.2023|1000|1000|0|1000|0|336|336|1336",
+                                  "3|15.03.2024|15.04.2024|1000|1000|0|1000|0|0|0|1000"}));
             QCOMPARE(totals(&w), QStringList({"3000", "1037", "4037"}));
             QCOMPARE(label(&w, "TotalDePlataLei"), QString("LEI"));
 
@@ -269,7 +280,7 @@ private slots:
             date->setDate(day("15.03.2023"));
             QCOMPARE(date->date(), day("16.03.2025"));
             QCOMPARE(rates->model()->rowCount(), 4);
-            QCOMPARE(rates->currentIndex().row(), 3);  // the last installment
+            QCOMPARE(rates->currentIndex().row(), 3);                     // the last installment
             QCOMPARE(totals(&w), QStringList({"4000", "2105", "6105"}));  // 1067 + 702 + 336 days late
         });
         // The window keeps the date chosen last for the next opening.
@@ -432,8 +443,8 @@ private slots:
             ui_->answer(MessageResult::Yes);
             button(&w, "StergeBut")->click();
             // 413 days on the first installment's 1000 lei, then 184 days on the 913 lei it still owed.
-            QCOMPARE(rowsOf(payments), QStringList({"Chitanta|3|01.06.2023|87|413|500",
-                                                    "Ordin de plata|4|01.12.2023|632|168|800"}));
+            QCOMPARE(rowsOf(payments),
+                     QStringList({"Chitanta|3|01.06.2023|87|413|500", "Ordin de plata|4|01.12.2023|632|168|800"}));
             QCOMPARE(payments->currentIndex().row(), 1);
             QCOMPARE(rowsOf(grid(&w, "RateGrid")), beforeThird);
 

@@ -1,12 +1,12 @@
 // The receipt of one recorded payment: what each tag of the form prints, which file it goes to, the
 // questions and messages around it, and the carried form itself.
+#include "app/interaction.h"
 #include "payment_fixture.h"
 #include "payments/payment_texts.h"
 #include "payments/receipt.h"
 #include "payments/receipt_template.h"
 #include "payments/rtf_replace.h"
 #include "platform/document_opener.h"
-#include "app/interaction.h"
 #include "store/settings.h"
 #include "store/store_error.h"
 #include "support/recording_opener.h"
@@ -94,10 +94,22 @@ INSTANTIATE_TEST_SUITE_P(
         // 3000 before any penalty pays installments 1 to 3; lines 4 to 7 are dashes in every cell.
         Printed{"ThreeInstallmentsLeaveFourDashedLines",
                 [](ReceiptTest& t) { return paid(t, 3000, "01.04.2013"); },
-                {{"[Linia1]", "CvC.nr.12-Rata 1/15.03.2013"}, {"[Curent1]", "1000"}, {"[Rest1]", "-"},
-                 {"[MAJ1]", "0"}, {"[Total1]", "1000"}, {"[Linia3]", "CvC.nr.12-Rata 3/15.03.2015"},
-                 {"[Total3]", "1000"}, {"[Linia4]", "-"}, {"[Curent4]", "-"}, {"[Rest4]", "-"}, {"[Maj4]", "-"},
-                 {"[Total4]", "-"}, {"[Linia7]", "-"}, {"[Total7]", "-"}, {"[TOTAL]", "3000"}, {"[NRC]", "1"},
+                {{"[Linia1]", "CvC.nr.12-Rata 1/15.03.2013"},
+                 {"[Curent1]", "1000"},
+                 {"[Rest1]", "-"},
+                 {"[MAJ1]", "0"},
+                 {"[Total1]", "1000"},
+                 {"[Linia3]", "CvC.nr.12-Rata 3/15.03.2015"},
+                 {"[Total3]", "1000"},
+                 {"[Linia4]", "-"},
+                 {"[Curent4]", "-"},
+                 {"[Rest4]", "-"},
+                 {"[Maj4]", "-"},
+                 {"[Total4]", "-"},
+                 {"[Linia7]", "-"},
+                 {"[Total7]", "-"},
+                 {"[TOTAL]", "3000"},
+                 {"[NRC]", "1"},
                  {"[Data]", "01.04.2013"}}},
         Printed{"MoreThanSevenInstallmentsShowSevenAndTheWholeTotal",
                 [](ReceiptTest& t) {
@@ -144,7 +156,8 @@ TEST_F(ReceiptTest, TheFormHasEveryTagOnceWholeOnOneLineTwice)
         expected << QStringLiteral("[Linia%1]").arg(k) << QStringLiteral("[Curent%1]").arg(k)
                  << QStringLiteral("[Rest%1]").arg(k) << QString::fromLatin1(k <= 2 ? "[MAJ%1]" : "[Maj%1]").arg(k)
                  << QStringLiteral("[Total%1]").arg(k);
-    expected << "[TOTAL]" << "[Data]";
+    expected << "[TOTAL]"
+             << "[Data]";
     EXPECT_EQ(formTags(), expected);
     for (const QString& tag : expected)
         EXPECT_EQ(model.count(tag.toLatin1()), 2 * (tag == "[Nume]" ? 2 : 1)) << tag.toStdString();
@@ -239,8 +252,9 @@ TEST_F(ReceiptTest, AsksForOtherDocumentKindsAndRemindsOfTheTemplate)
     EXPECT_EQ(PrintReceipt(app(), yes, rtf, order), ReceiptOutcome::Written);
     ASSERT_EQ(yes.shown().size(), 2u);
     EXPECT_EQ(yes.shown()[1].caption, "Afisare Chitanta");
-    EXPECT_EQ(yes.shown()[1].text, "Datele lipsa de pe chitanta le puteti completa\rde la butonul Administrare > "
-                                   "Modele formulare pentru listare!");
+    EXPECT_EQ(yes.shown()[1].text,
+              "Datele lipsa de pe chitanta le puteti completa\rde la butonul Administrare > "
+              "Modele formulare pentru listare!");
 
     app().settings().WriteSetting("CONST", "EDITAT_CHITANTA", "DA");
     const qint64 receipt = pay(1000, "02.04.2013", 6).idchit;

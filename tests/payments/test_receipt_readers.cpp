@@ -1,7 +1,7 @@
 // One receipt on the carried form, compared with its expected file and read by programs nobody here
 // wrote: unrtf, and LibreOffice Writer, which the office prints from.
-#include "payment_fixture.h"
 #include "app/interaction.h"
+#include "payment_fixture.h"
 #include "payments/receipt.h"
 #include "payments/rtf_replace.h"
 #include "platform/document_opener.h"
@@ -25,10 +25,15 @@ public:
 // What a reader must find: the holder's name with its Romanian letters (cedilla forms: the tables hold
 // Windows-1250 text), the address printed literally, the
 // commune in capitals, an installment line, the amounts and the date.
-const QStringList kPrintedValues{
-    QString::fromUtf8("Ştefănescu Ţuţu-Ionuţ"), QString::fromUtf8("Str. (Lungă) A\\par B, Sânmărtin, jud.CLUJ"),
-    QString::fromUtf8("SÂNMĂRTIN"), QStringLiteral("HARGHITA"), QStringLiteral("CvC.nr.12-Rata 2/15.03.2014"),
-    QStringLiteral("20.03.2014"), QStringLiteral("1000"), QStringLiteral("2706"), QStringLiteral("1800101221144")};
+const QStringList kPrintedValues{QString::fromUtf8("Ştefănescu Ţuţu-Ionuţ"),
+                                 QString::fromUtf8("Str. (Lungă) A\\par B, Sânmărtin, jud.CLUJ"),
+                                 QString::fromUtf8("SÂNMĂRTIN"),
+                                 QStringLiteral("HARGHITA"),
+                                 QStringLiteral("CvC.nr.12-Rata 2/15.03.2014"),
+                                 QStringLiteral("20.03.2014"),
+                                 QStringLiteral("1000"),
+                                 QStringLiteral("2706"),
+                                 QStringLiteral("1800101221144")};
 
 class ReceiptReaders : public PaymentFixture, public testing::Test {
 protected:
@@ -52,8 +57,7 @@ protected:
 
 TEST_F(ReceiptReaders, TheReceiptIsTheExpectedDocument)
 {
-    expectGolden(QString::fromLatin1(readBytes(receipt())),
-                 QStringLiteral(VELMAR_PAYMENTS_TEST_DATA "/receipt.rtf"));
+    expectGolden(QString::fromLatin1(readBytes(receipt())), QStringLiteral(VELMAR_PAYMENTS_TEST_DATA "/receipt.rtf"));
 }
 
 // The text of unrtf's HTML: tags dropped, character references decoded.
@@ -64,8 +68,13 @@ QString htmlText(QString html)
     for (QRegularExpressionMatch m = reference.match(html); m.hasMatch(); m = reference.match(html))
         html.replace(m.capturedStart(), m.capturedLength(), QChar(m.captured(1).toInt()));
     // unrtf names the letters of Latin-1.
-    for (const auto& [name, letter] : {std::pair{"&acirc;", u'â'}, {"&Acirc;", u'Â'}, {"&icirc;", u'î'},
-                                       {"&Icirc;", u'Î'}, {"&quot;", u'"'}, {"&lt;", u'<'}, {"&gt;", u'>'}})
+    for (const auto& [name, letter] : {std::pair{"&acirc;", u'â'},
+                                       {"&Acirc;", u'Â'},
+                                       {"&icirc;", u'î'},
+                                       {"&Icirc;", u'Î'},
+                                       {"&quot;", u'"'},
+                                       {"&lt;", u'<'},
+                                       {"&gt;", u'>'}})
         html.replace(QLatin1String(name), QChar(letter));
     return html.replace("&amp;", "&");
 }
@@ -105,8 +114,9 @@ TEST_F(ReceiptReaders, WriterReadsEveryValueTwice)
         GTEST_SKIP() << "LibreOffice is not installed";
     const QString path = receipt();
     QTemporaryDir profile;
-    run(writer, {"-env:UserInstallation=file://" + profile.path(), "--headless", "--convert-to",
-                 "txt:Text (encoded):UTF8", "--outdir", home(), path});
+    run(writer,
+        {"-env:UserInstallation=file://" + profile.path(), "--headless", "--convert-to", "txt:Text (encoded):UTF8",
+         "--outdir", home(), path});
     const QString text = QString::fromUtf8(readBytes(home() + "/Chitanta.txt"));
     for (const QString& value : kPrintedValues)
         EXPECT_GE(text.count(value), 2) << value.toStdString() << "\n" << text.toStdString();

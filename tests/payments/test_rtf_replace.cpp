@@ -3,8 +3,8 @@
 #include "payment_fixture.h"
 #include "payments/rtf_replace.h"
 #include "platform/document_opener.h"
-#include "support/temp_folder.h"
 #include "support/recording_opener.h"
+#include "support/temp_folder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -60,7 +60,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "{\\uc1 \\u259\\'61\\u226\\'61\\u238\\'69\\u537\\'73\\u539\\'74\\u258\\'41\\u194\\'41\\u206\\'49"
                   "\\u536\\'53\\u538\\'54\\u351\\'73\\u355\\'74\\u350\\'53\\u354\\'54}"},
         // Capitals change the letters before they are escaped, never the escapes.
-        Placement{"CapitalsOfRomanianLetters", {{"[COMUNA]", u("Sânmartin ș")}}, "[COMUNA]",
+        Placement{"CapitalsOfRomanianLetters",
+                  {{"[COMUNA]", u("Sânmartin ș")}},
+                  "[COMUNA]",
                   "{\\uc1 S\\u194\\'41NMARTIN \\u536\\'53}"}),
     test::caseName);
 
@@ -99,7 +101,7 @@ TEST_F(Passes, HeaderCopiedBodyReplacedOuterGroupClosedOnItsOwnLine)
                              "{\\b [ROL]}\\par\r\n\r\n\\pard x\\par}\r\n";
     EXPECT_EQ(run(model, {{"[NUME]", "Ion"}, {"[ROL]", "r1"}}),
               QString("{\\rtf1\\ansi\n{\\fonttbl{\\f0 Arial;}}\n\\margl851\n\\pard\\plain ION\\par\n{\\b R1}\\par\n"
-              "\\pard x\\par\n}\n"));
+                      "\\pard x\\par\n}\n"));
 }
 
 // Without tags the document comes out the same, but for its empty body lines and the final brace.

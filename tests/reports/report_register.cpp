@@ -33,8 +33,8 @@ qint64 ReportRegister::installment(const InstallmentRowSpec& i)
     const qint64 idrata = nextRate_++;
     db().execute("INSERT INTO Rate (IDCON, IDRATA, NRRATA, DATARATA, DATAPEN, ULTIMA, RATAINI, RATACALC, ACHITAT, "
                  "PENALREST) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-                 {i.idcon, idrata, idrata, dayOf(i.datarata), dayOf(i.datapen), dayOf(i.ultima), i.ratacalc,
-                  i.ratacalc, i.achitat, i.penalrest});
+                 {i.idcon, idrata, idrata, dayOf(i.datarata), dayOf(i.datapen), dayOf(i.ultima), i.ratacalc, i.ratacalc,
+                  i.achitat, i.penalrest});
     return idrata;
 }
 

@@ -15,7 +15,7 @@ QString writeTemplate(const TempFolder& folder, xls::CarriedTemplate which, cons
 ReportDataset debtRecords()
 {
     ReportDataset data;
-    data.columns = {{"NUME", true}, {"CNP", true}, {"ROL", true}, {"DATAPEN", false},
+    data.columns = {{"NUME", true},    {"CNP", true},       {"ROL", true},      {"DATAPEN", false},
                     {"CURENT", false}, {"RESTANTA", false}, {"PENTOTAL", false}};
     data.rows = {
         {"Popescu Ion", "1800101221144", "R12", 45352, 1500, 200, 35},
@@ -28,7 +28,7 @@ ReportDataset debtRecords()
 ReportDataset paymentRecords()
 {
     ReportDataset data;
-    data.columns = {{"NUME", true}, {"CNP", true}, {"ROL", true}, {"DOCJUS", true},
+    data.columns = {{"NUME", true},    {"CNP", true},       {"ROL", true},   {"DOCJUS", true},
                     {"NRCHIT", false}, {"DATACHIT", false}, {"SUMA", false}, {"PENAL", false}};
     data.rows = {
         {"Popescu Ion", "1800101221144", "R12", "Chitanta", 101, 45352, 1000, 35},

@@ -39,10 +39,11 @@ TEST_F(CliReports, PrintTheBandRowsAndWriteTheWorkbooks)
     const QString slipOut = r.home() + "/slip.xls";
     const auto slip = cli.run({"slip", "--from", "01.03.2024", "--to", "31.03.2024", "--out", slipOut});
     ASSERT_EQ(slip.exitCode, 0) << slip.err.toStdString();
-    EXPECT_EQ(slip.out.toStdString(), "NUME,CNP,ROL,DOCJUS,NRCHIT,DATACHIT,SUMA,PENAL\n"
-                                      "POPESCU ION,1800101221144,R12,Chitanta,101,01.03.2024,1000,35\n"
-                                      "IONESCU ANA,2750315120016,R7,Ordin de plata,102,09.03.2024,820,0\n"
-                                      "IONESCU ANA,2750315120016,R7,Ordin de plata,102,09.03.2024,180,4\n");
+    EXPECT_EQ(slip.out.toStdString(),
+              "NUME,CNP,ROL,DOCJUS,NRCHIT,DATACHIT,SUMA,PENAL\n"
+              "POPESCU ION,1800101221144,R12,Chitanta,101,01.03.2024,1000,35\n"
+              "IONESCU ANA,2750315120016,R7,Ordin de plata,102,09.03.2024,820,0\n"
+              "IONESCU ANA,2750315120016,R7,Ordin de plata,102,09.03.2024,180,4\n");
     EXPECT_TRUE(test::reportCells(slipOut).contains("1:in perioada 01.03.2024 - 31.03.2024"));
 
     const auto ordin = cli.run({"slip", "--from", "01.03.2024", "--to", "31.03.2024", "--doc", "Ordin de plata"});
@@ -52,10 +53,11 @@ TEST_F(CliReports, PrintTheBandRowsAndWriteTheWorkbooks)
     const QString debtsOut = r.home() + "/debts.xls";
     const auto debts = cli.run({"debts", "--out", debtsOut});
     ASSERT_EQ(debts.exitCode, 0) << debts.err.toStdString();
-    EXPECT_EQ(debts.out.toStdString(), "NUME,CNP,ROL,DATAPEN,CURENT,RESTANTA,PENTOTAL\n"
-                                       "IONESCU ANA,2750315120016,R7,15.04.2025,0,1500,300\n"
-                                       "POPESCU ION,1800101221144,R12,15.04.2026,0,1000,25\n"
-                                       "POPESCU ION,1800101221144,R12,15.12.2026,800,0,0\n");
+    EXPECT_EQ(debts.out.toStdString(),
+              "NUME,CNP,ROL,DATAPEN,CURENT,RESTANTA,PENTOTAL\n"
+              "IONESCU ANA,2750315120016,R7,15.04.2025,0,1500,300\n"
+              "POPESCU ION,1800101221144,R12,15.04.2026,0,1000,25\n"
+              "POPESCU ION,1800101221144,R12,15.12.2026,800,0,0\n");
     EXPECT_TRUE(test::reportCells(debtsOut).contains("1:La data de 10.12.2026"));
     EXPECT_TRUE(QDir(cli.home() + "/system/TEMP").entryList({"Datorii*.dbf"}, QDir::Files).isEmpty());
 }
@@ -132,8 +134,9 @@ TEST_F(CliReports, TotalsRecomputedByLibreOfficeAreTheSumsOfTheRows)
 
     // Both in one start of LibreOffice, on a profile of the test's own.
     QProcess convert;
-    convert.start(office, {"-env:UserInstallation=file://" + r.home() + "/lo-profile", "--headless", "--convert-to",
-                           "csv", "--outdir", r.home() + "/csv", slipOut, debtsOut});
+    convert.start(office,
+                  {"-env:UserInstallation=file://" + r.home() + "/lo-profile", "--headless", "--convert-to", "csv",
+                   "--outdir", r.home() + "/csv", slipOut, debtsOut});
     ASSERT_TRUE(convert.waitForFinished(180000));
     ASSERT_EQ(convert.exitCode(), 0) << convert.readAllStandardError().toStdString();
 

@@ -18,8 +18,8 @@ TEST(CliTemplate, FillsACarriedTemplateFromCsvRows)
     const test::CliRunner cli(home.path());
     ASSERT_EQ(cli.run({"init"}).exitCode, 0);
     const QString out = home.file("debts.xls");
-    const auto run = cli.run({"template", "fill", home.file("Data/Datorii.xls"), "--tag", "#LADATA=la data de 10.12.2026",
-                              "--rows", data("datorii_rows.csv"), "--out", out});
+    const auto run = cli.run({"template", "fill", home.file("Data/Datorii.xls"), "--tag",
+                              "#LADATA=la data de 10.12.2026", "--rows", data("datorii_rows.csv"), "--out", out});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     // The same cells as the exporter's own report from the same records.
     test::expectGolden(test::reportCells(out), data("datorii_filled.csv"));

@@ -41,7 +41,8 @@ TEST(CsvDataset, ReadsQuotedValuesAndTellsNumberColumnsFromTextColumns)
         {"NUME,SUMA\n", "NUME:text|SUMA:text"},
     };
     for (const auto& [csv, expected] : cases)
-        EXPECT_EQ(describe(ReadCsvDataset(QByteArray(csv), QStringLiteral("r.csv"))), QString::fromUtf8(expected)) << csv;
+        EXPECT_EQ(describe(ReadCsvDataset(QByteArray(csv), QStringLiteral("r.csv"))), QString::fromUtf8(expected))
+            << csv;
 }
 
 TEST(CsvDataset, RefusesMalformedFilesNamingTheLine)

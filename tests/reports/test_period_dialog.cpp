@@ -105,7 +105,8 @@ private slots:
     {
         const bool chosen = whileOpen([this] {
             QCOMPARE(dialog_->windowTitle(), QString("Borderou incasari"));
-            QCOMPARE(dialog_->findChild<QLabel*>("HeaderL")->text(), QString("Alegeti perioada pentru care doriti raportul"));
+            QCOMPARE(dialog_->findChild<QLabel*>("HeaderL")->text(),
+                     QString("Alegeti perioada pentru care doriti raportul"));
             QCOMPARE(date("Data0")->date(), day("10.11.2026"));
             QCOMPARE(date("Data1")->date(), day("10.12.2026"));
             QCOMPARE(date("Data0")->text(), QString("10.11.2026"));

@@ -24,10 +24,7 @@ struct RecordingOpener final : DocumentOpener {
 };
 
 // A name that cannot be deleted, whoever runs the tests (root included): a folder with a file in it.
-void occupy(const QDir& dir, const QString& name)
-{
-    ASSERT_TRUE(dir.mkpath(name + QStringLiteral("/inside")));
-}
+void occupy(const QDir& dir, const QString& name) { ASSERT_TRUE(dir.mkpath(name + QStringLiteral("/inside"))); }
 // How LibreOffice marks a document it has open.
 void openInSpreadsheet(const QDir& dir, const QString& name)
 {
@@ -83,7 +80,8 @@ protected:
 
     void makeReport(const QString& date)
     {
-        ASSERT_TRUE(exporter.OpenTemplate(test::writeTemplate(templates, xls::CarriedTemplate::Datorii, "Datorii.xls")));
+        ASSERT_TRUE(
+            exporter.OpenTemplate(test::writeTemplate(templates, xls::CarriedTemplate::Datorii, "Datorii.xls")));
         exporter.ReplaceTag(QStringLiteral("#LADATA"), date);
         exporter.FillBand(test::debtRecords());
         exporter.SaveAndShow();
@@ -128,7 +126,8 @@ TEST_F(SaveAndShowTest, AReportThatCannotBeShownIsNamedInTheError)
         makeReport(QStringLiteral("10.12.2026"));
         ADD_FAILURE() << "no error";
     } catch (const StoreError& e) {
-        EXPECT_EQ(e.message(), QStringLiteral("Raportul a fost salvat in %1, dar nu poate fi deschis.").arg(report("Rap0.xls")));
+        EXPECT_EQ(e.message(),
+                  QStringLiteral("Raportul a fost salvat in %1, dar nu poate fi deschis.").arg(report("Rap0.xls")));
     }
     EXPECT_TRUE(QFileInfo(report("Rap0.xls")).isFile());
 }

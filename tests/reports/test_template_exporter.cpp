@@ -60,8 +60,8 @@ TEST_F(TemplateExporterTest, FillsTheDebtsListOneRowPerRecordWithTotalsOverExact
 
     const xls::Workbook book = xls::Workbook::open(report);
     const std::pair<const char*, const char*> formulas[] = {
-        {"I7", "F7+G7+H7"}, {"I8", "F8+G8+H8"}, {"I9", "F9+G9+H9"},
-        {"F10", "SUM(F6:F9)"}, {"G10", "SUM(G6:G9)"}, {"H10", "SUM(H6:H9)"}, {"I10", "SUM(I6:I9)"},
+        {"I7", "F7+G7+H7"},    {"I8", "F8+G8+H8"},    {"I9", "F9+G9+H9"},    {"F10", "SUM(F6:F9)"},
+        {"G10", "SUM(G6:G9)"}, {"H10", "SUM(H6:H9)"}, {"I10", "SUM(I6:I9)"},
     };
     for (const auto& [cell, formula] : formulas) {
         const int column = cell[0] - 'A' + 1;

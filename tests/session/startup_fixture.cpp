@@ -21,10 +21,8 @@ bool RecordingLauncher::startDetached(const QString& program, const QStringList&
 StartupHome::StartupHome()
 {
     const std::map<QByteArray, QString> environment{
-        {"VELMAR_HOME", program()},
-        {"VELMAR_SYSTEM_DIR", system()},
-        {"XDG_DATA_HOME", desktopData()},
-        {"VELMAR_TODAY", QStringLiteral("10.12.2026")},
+        {"VELMAR_HOME", program()},       {"VELMAR_SYSTEM_DIR", system()},
+        {"XDG_DATA_HOME", desktopData()}, {"VELMAR_TODAY", QStringLiteral("10.12.2026")},
         {"SQLITE_TMPDIR", QString()},  // start-up points it at its private folder
     };
     for (const auto& [name, value] : environment) {
@@ -61,10 +59,7 @@ StartupOptions StartupHome::options(const QStringList& arguments) const
 
 StartupResult StartupHome::start(const QStringList& arguments) { return start(options(arguments)); }
 
-StartupResult StartupHome::start(const StartupOptions& options)
-{
-    return RunStartup(options, ui, progress, launcher);
-}
+StartupResult StartupHome::start(const StartupOptions& options) { return RunStartup(options, ui, progress, launcher); }
 
 void StartupHome::setMachineSetting(const QString& key, const QString& value) const
 {

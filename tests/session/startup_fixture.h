@@ -3,8 +3,8 @@
 // the splash's reports are recorded in order.
 #pragma once
 
-#include "platform/launcher.h"
 #include "app/interaction.h"
+#include "platform/launcher.h"
 #include "session/startup.h"
 #include "support/temp_folder.h"
 

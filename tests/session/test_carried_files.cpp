@@ -1,6 +1,6 @@
 // The templates written into a data folder when missing, and only then.
-#include "session/carried_files.h"
 #include "payments/receipt_template.h"
+#include "session/carried_files.h"
 #include "store/store_error.h"
 #include "support/temp_folder.h"
 #include "xls/template_builder.h"

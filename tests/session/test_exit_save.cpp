@@ -1,7 +1,7 @@
 // The save question when the main window closes, and the automatic backup's file names.
 #include "admin/backup_folder.h"
-#include "session/exit_save.h"
 #include "app/interaction.h"
+#include "session/exit_save.h"
 #include "store/settings.h"
 #include "support/temp_folder.h"
 

@@ -5,9 +5,9 @@
 #include "session/startup.h"
 #include "startup_fixture.h"
 #include "store/file_lookup.h"
+#include "store/maintenance.h"
 #include "store/settings.h"
 #include "store/sql/database.h"
-#include "store/maintenance.h"
 #include "store/table_schema.h"
 
 #include <QDir>
@@ -46,8 +46,9 @@ TEST(Startup, AFreshProgramFolderWorksLocallyOnNewTables)
     expectPermanentTablesIn(home.data());
     EXPECT_GT(started.app->db().rowCount("PenalIst"), 0);  // seeded
     EXPECT_TRUE(home.ui.shown().empty());
-    EXPECT_EQ(home.progress.events, (QStringList{"bar 0/100", "status Verific baza de date ...", "bar 0/24",
-                                                 "step", "step", "step", "step"}));  // a first start compacts
+    EXPECT_EQ(home.progress.events,
+              (QStringList{"bar 0/100", "status Verific baza de date ...", "bar 0/24", "step", "step", "step",
+                           "step"}));  // a first start compacts
 
     EXPECT_EQ(home.machineSetting("CALE"), home.program());
     EXPECT_EQ(home.machineSetting("VER"), "1.0006");
@@ -93,8 +94,10 @@ TEST(Startup, AServerThatCannotBeUsedIsNamedAndTheLocalDataAreUsedAndMaintained)
         EXPECT_EQ(started.statusText, kLocal);
         ASSERT_EQ(home.ui.shown().size(), 1u);
         EXPECT_EQ(home.ui.shown()[0].caption, "Conectare server");
-        EXPECT_EQ(home.ui.shown()[0].text, "Baza de date " + server + "\rNU este accesibila sau este incompleta!\r"
-                                               "Verificati conexiunea si baza si reporniti programul!");
+        EXPECT_EQ(home.ui.shown()[0].text,
+                  "Baza de date " + server +
+                      "\rNU este accesibila sau este incompleta!\r"
+                      "Verificati conexiunea si baza si reporniti programul!");
         EXPECT_EQ(home.ui.shown()[0].buttons, MessageButton::Ok);
         EXPECT_EQ(home.ui.shown()[0].kind, MessageKind::Error);
         expectPermanentTablesIn(home.data());
@@ -144,7 +147,7 @@ TEST(Startup, APendingUpdateTakesOverWhenItStarts)
 {
     struct Case {
         const char* name;
-        QString staged;        // file in the program folder
+        QString staged;  // file in the program folder
         bool stagedIsFolder;
         bool startSucceeds;
         bool endsAtOnce;
@@ -170,7 +173,7 @@ TEST(Startup, APendingUpdateTakesOverWhenItStarts)
 
         EXPECT_EQ(!started.app, c.endsAtOnce);
         EXPECT_EQ(home.ui.shown().empty(), c.endsAtOnce);  // ending at once, it says nothing about the server
-        EXPECT_EQ(home.machineSetting("VER"), "1.0006");  // recorded before the hand-off
+        EXPECT_EQ(home.machineSetting("VER"), "1.0006");   // recorded before the hand-off
         ASSERT_FALSE(home.launcher.started.empty());
         const test::Started& first = home.launcher.started.front();
         if (c.stagedIsFolder) {
@@ -192,7 +195,8 @@ TEST(Startup, AnUpdateProgramThatCannotBeReplacedIsNotStarted)
         std::function<void(const StartupHome&)> arrange;
     };
     const std::vector<Case> cases{
-        {"a folder of that name", [](const StartupHome& home) {
+        {"a folder of that name",
+         [](const StartupHome& home) {
              QDir().mkpath(home.program() + "/velmar-update");
              test::writeBytes(home.program() + "/velmar-update/inside", "x");
          }},
@@ -218,12 +222,9 @@ TEST(Startup, TheCommandLineNamesAnArchiveOnlyWhenItIsAnExistingVlrFile)
         bool registersType;
     };
     const std::vector<Case> cases{
-        {nullptr, Case::Nothing, false, true},
-        {"arhiva.vlr", Case::File, true, false},
-        {"ARHIVA.VLR", Case::File, true, false},
-        {"notite.txt", Case::File, false, false},
-        {"lipsa.vlr", Case::Nothing, false, true},
-        {"dosar.vlr", Case::Folder, false, true},
+        {nullptr, Case::Nothing, false, true},     {"arhiva.vlr", Case::File, true, false},
+        {"ARHIVA.VLR", Case::File, true, false},   {"notite.txt", Case::File, false, false},
+        {"lipsa.vlr", Case::Nothing, false, true}, {"dosar.vlr", Case::Folder, false, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.argument ? c.argument : "no argument");

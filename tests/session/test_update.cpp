@@ -137,11 +137,11 @@ TEST(StagedBuild, RecognisesTheHandOff)
     const std::vector<Case> cases{
         {staged, {old}, old},
         {home.program() + "/upvelmar", {old}, old},
-        {home.programPath(), {old}, {}},               // the program itself, given a file
-        {staged, {}, {}},                             // started by hand
+        {home.programPath(), {old}, {}},  // the program itself, given a file
+        {staged, {}, {}},                 // started by hand
         {staged, {old, old}, {}},
         {staged, {home.program() + "/gone"}, {}},
-        {staged, {home.program()}, {}},               // a folder
+        {staged, {home.program()}, {}},  // a folder
     };
     for (const Case& c : cases) {
         SCOPED_TRACE((c.self + " " + c.arguments.join(' ')).toStdString());

@@ -1,13 +1,13 @@
 // The main window: locked and unlocked, the keys, the name check before the contract list, the log
 // entries of a working period, and the history viewer.
+#include "admin/password_code.h"
 #include "app/app_context.h"
 #include "app/interaction.h"
-#include "shell/main_window.h"
-#include "admin/password_code.h"
-#include "store/action_log.h"
 #include "shell/log_view_window.h"
-#include "store/sql/database.h"
+#include "shell/main_window.h"
+#include "store/action_log.h"
 #include "store/settings.h"
+#include "store/sql/database.h"
 #include "support/screenshots.h"
 #include "support/temp_folder.h"
 
@@ -20,8 +20,8 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
-#include <functional>
 #include <QToolButton>
+#include <functional>
 
 namespace velmar {
 
@@ -32,7 +32,10 @@ private:
     std::unique_ptr<test::TempFolder> home_;
     std::unique_ptr<AppContext> app_;
 
-    QToolButton* button(MainWindow& w, const char* name) { return w.findChild<QToolButton*>(QString::fromLatin1(name)); }
+    QToolButton* button(MainWindow& w, const char* name)
+    {
+        return w.findChild<QToolButton*>(QString::fromLatin1(name));
+    }
 
 private slots:
     void init()
@@ -42,7 +45,12 @@ private slots:
         qputenv("VELMAR_SYSTEM_DIR", home_->file("sys").toUtf8());
         app_ = AppContext::openLocal();
         Database& db = app_->db();
-        db.createTable("Log", {{"IDLOG", 'N', 10, 0}, {"DATAL", 'D', 8, 0}, {"ORA", 'C', 12, 0}, {"ACTIUNE", 'C', 120, 0}, {"UTILIZATOR", 'C', 16, 0}});
+        db.createTable("Log",
+                       {{"IDLOG", 'N', 10, 0},
+                        {"DATAL", 'D', 8, 0},
+                        {"ORA", 'C', 12, 0},
+                        {"ACTIUNE", 'C', 120, 0},
+                        {"UTILIZATOR", 'C', 16, 0}});
     }
 
     void cleanup()
@@ -95,8 +103,9 @@ private slots:
         QStringList entries;
         for (QAction* a : button(w, "MBut3")->menu()->actions())
             entries << a->text() + (a->isEnabled() ? "" : " (inactiv)");
-        QCOMPARE(entries, QStringList({"Salvare / Incarcare baza de date (inactiv)", "Condica de sugestii (inactiv)",
-                                       "Istoricul modificarii datelor"}));
+        QCOMPARE(entries,
+                 QStringList({"Salvare / Incarcare baza de date (inactiv)", "Condica de sugestii (inactiv)",
+                              "Istoricul modificarii datelor"}));
         QCOMPARE(button(w, "MBut2")->menu()->actions().size(), 2);
     }
 
@@ -141,7 +150,8 @@ private slots:
         QCOMPARE(listOpened, 1);
         QCOMPARE(ui.shown().size(), size_t(1));
         QCOMPARE(ui.shown()[0].caption, QString("Atentionare"));
-        QCOMPARE(ui.shown()[0].text, QString("Nu ati completat denumirea primariei la Administrare!\rDoriti sa o completati acum?"));
+        QCOMPARE(ui.shown()[0].text,
+                 QString("Nu ati completat denumirea primariei la Administrare!\rDoriti sa o completati acum?"));
         app_->settings().WriteSetting("CONST", "COMUNA", "Ciurea");
         QTest::keyClick(&w, Qt::Key_F1);
         QCOMPARE(listOpened, 2);
@@ -178,7 +188,8 @@ private slots:
     void theHistoryViewerShowsTheLogOldestFirst()
     {
         LogViewWindow viewer({{1, QDate(2026, 12, 9), "09:00:00", "Pornire Contracte Dorvan", "STATIA1 - maria"},
-                              {2, QDate(2026, 12, 9), "09:30:12", "Adaugare Contract Nr.12 / 01.12.2026, Ionescu Ion.", "STATIA1 - maria"},
+                              {2, QDate(2026, 12, 9), "09:30:12", "Adaugare Contract Nr.12 / 01.12.2026, Ionescu Ion.",
+                               "STATIA1 - maria"},
                               {3, QDate(2026, 12, 9), "10:02:45", "Inchidere Contracte Dorvan", "STATIA1 - maria"}});
         viewer.show();
         QVERIFY(QTest::qWaitForWindowExposed(&viewer));

@@ -12,8 +12,8 @@ StoreFixture::StoreFixture() : db_(std::make_unique<Database>(dir_.path()))
     for (const TableDef& def : permanentTables())
         db_->createTable(def.name, def.fields);
     auto& db = *db_;
-    const QString contract = QStringLiteral(
-        "INSERT INTO Contract (IDCON, NRCON, DATACON, NRRATE, ACTIV, NUME, JUD, RATA, StopPen) VALUES (?, ?, ?, ?, 'DA', ?, ?, ?, 99999)");
+    const QString contract = QStringLiteral("INSERT INTO Contract (IDCON, NRCON, DATACON, NRRATE, ACTIV, NUME, JUD, "
+                                            "RATA, StopPen) VALUES (?, ?, ?, ?, 'DA', ?, ?, ?, 99999)");
     db.execute(contract, {1, 10, 38000, 3, QStringLiteral("Ionescu Ştefan"), QStringLiteral("Iaşi"), 1000});
     db.execute(contract, {2, 11, 38100, 2, QStringLiteral("Ana Ţurcanu"), QStringLiteral("Vaslui"), 500});
     const QString rate = QStringLiteral(
@@ -24,8 +24,8 @@ StoreFixture::StoreFixture() : db_(std::make_unique<Database>(dir_.path()))
     db.execute(rate, {1, 3, 3, 38830, 38860, 38860, 1000, 1210, 0});
     db.execute(rate, {2, 4, 1, 38200, 38230, 38230, 500, 500, 100});
     db.execute(rate, {2, 5, 2, 38565, 38595, 38595, 500, 550, 0});
-    const QString pay = QStringLiteral(
-        "INSERT INTO Chitante (IDCHIT, IDCON, IDRATA, DOCJUS, DATACHIT, NRCHIT, SUMA, PENAL) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
+    const QString pay = QStringLiteral("INSERT INTO Chitante (IDCHIT, IDCON, IDRATA, DOCJUS, DATACHIT, NRCHIT, SUMA, "
+                                       "PENAL) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
     db.execute(pay, {1, 1, 1, QStringLiteral("Chitanta"), 38140, 57, 1000, 12});
     db.execute(pay, {1, 1, 2, QStringLiteral("Chitanta"), 38140, 57, 300, 0});
     db.execute(pay, {2, 2, 4, QStringLiteral("Ordin de plata"), 38240, 3, 100, 4});

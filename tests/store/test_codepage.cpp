@@ -10,13 +10,9 @@
 namespace velmar {
 namespace {
 
-const CodePage kAllPages[] = {CodePage::Windows1250, CodePage::Windows1252, CodePage::Dos852,
-                              CodePage::Dos437};
+const CodePage kAllPages[] = {CodePage::Windows1250, CodePage::Windows1252, CodePage::Dos852, CodePage::Dos437};
 
-QByteArray bytesFromHex(const char* hex)
-{
-    return QByteArray::fromHex(hex);
-}
+QByteArray bytesFromHex(const char* hex) { return QByteArray::fromHex(hex); }
 
 QString decode(CodePage page, const QByteArray& bytes)
 {
@@ -29,10 +25,16 @@ TEST(LanguageDriver, MapsHeaderByteToCodePage)
         std::uint8_t ldid;
         CodePage page;
     } cases[] = {
-        {0xC8, CodePage::Windows1250}, {0x03, CodePage::Windows1252}, {0x58, CodePage::Windows1252},
-        {0x64, CodePage::Dos852},      {0x40, CodePage::Dos852},      {0x01, CodePage::Dos437},
+        {0xC8, CodePage::Windows1250},
+        {0x03, CodePage::Windows1252},
+        {0x58, CodePage::Windows1252},
+        {0x64, CodePage::Dos852},
+        {0x40, CodePage::Dos852},
+        {0x01, CodePage::Dos437},
         // Unmarked and unknown drivers (850, "current ANSI", junk) read as the register's own page.
-        {0x00, CodePage::Windows1250}, {0x02, CodePage::Windows1250}, {0x57, CodePage::Windows1250},
+        {0x00, CodePage::Windows1250},
+        {0x02, CodePage::Windows1250},
+        {0x57, CodePage::Windows1250},
         {0xFF, CodePage::Windows1250},
     };
     for (const auto& c : cases)
@@ -108,7 +110,8 @@ TEST(CodePageText, CharactersThePageLacksBecomeQuestionMarks)
 
 TEST(CodePageText, CharacterOutsideBmpIsOneQuestionMark)
 {
-    const QString emoji = QString::fromUtf8("a\xF0\x9F\x98\x80" "b");  // U+1F600 between a and b
+    const QString emoji = QString::fromUtf8("a\xF0\x9F\x98\x80"
+                                            "b");  // U+1F600 between a and b
     ASSERT_EQ(emoji.size(), 4);
     EXPECT_EQ(encodeText(CodePage::Windows1250, emoji), QByteArray("a?b"));
 

@@ -1,12 +1,12 @@
 // SQL over the table files: the statement kinds the program uses, what other workstations see,
 // transactions that land whole or not at all, a writer killed half-way, and two writers at once.
+#include "store/dbf/dbf_table.h"
 #include "store/sql/csv_format.h"
 #include "store/sql/database.h"
 #include "store/sql/row_reader.h"
 #include "store/sql/transaction.h"
-#include "store/table_schema.h"
-#include "store/dbf/dbf_table.h"
 #include "store/store_error.h"
+#include "store/table_schema.h"
 #include "store_fixture.h"
 #include "support/python_check.h"
 
@@ -31,23 +31,29 @@ TEST(Database, RunsEveryKindOfSelectionTheProgramUses)
         const char* expected;
     };
     const std::vector<Case> cases{
-        {"SELECT A.IDCON, A.NUME, SUM(R.RATACALC-R.ACHITAT) AS RESTANTA FROM Contract A JOIN Rate R ON A.IDCON = R.IDCON "
+        {"SELECT A.IDCON, A.NUME, SUM(R.RATACALC-R.ACHITAT) AS RESTANTA FROM Contract A JOIN Rate R ON A.IDCON = "
+         "R.IDCON "
          "GROUP BY A.IDCON, A.NUME ORDER BY A.NUME",
          {},
          "IDCON,NUME,RESTANTA\n2,Ana Ţurcanu,950\n1,Ionescu Ştefan,2010\n"},
-        {"SELECT C.NUME, R.NRRATA FROM Contract C, Rate R WHERE C.IDCON = R.IDCON AND R.ACHITAT < R.RATACALC AND C.IDCON = ? "
+        {"SELECT C.NUME, R.NRRATA FROM Contract C, Rate R WHERE C.IDCON = R.IDCON AND R.ACHITAT < R.RATACALC AND "
+         "C.IDCON = ? "
          "ORDER BY R.NRRATA DESC",
          {1},
          "NUME,NRRATA\nIonescu Ştefan,3\nIonescu Ştefan,2\n"},
         {"SELECT DISTINCT JUD FROM Contract ORDER BY JUD", {}, "JUD\nIaşi\nVaslui\n"},
-        {"SELECT IDCON, NRRATA FROM Rate ORDER BY IDCON DESC, NRRATA ASC", {},
+        {"SELECT IDCON, NRRATA FROM Rate ORDER BY IDCON DESC, NRRATA ASC",
+         {},
          "IDCON,NRRATA\n2,1\n2,2\n1,1\n1,2\n1,3\n"},
         {"SELECT DATAPEN-1 AS ZI, RATACALC*1.5 AS X FROM Rate WHERE IDRATA = 2", {}, "ZI,X\n38494,1650\n"},
-        {"SELECT IDCHIT, DOCJUS, NRCHIT, DATACHIT, SUM(SUMA) AS SUMA, SUM(PENAL) AS PENAL FROM Chitante WHERE IDCON = ? "
+        {"SELECT IDCHIT, DOCJUS, NRCHIT, DATACHIT, SUM(SUMA) AS SUMA, SUM(PENAL) AS PENAL FROM Chitante WHERE IDCON = "
+         "? "
          "AND DOCJUS >= 'A' GROUP BY IDCHIT, DOCJUS, NRCHIT, DATACHIT",
          {1},
          "IDCHIT,DOCJUS,NRCHIT,DATACHIT,SUMA,PENAL\n1,Chitanta,57,38140,1300,12\n"},
-        {"SELECT 'Rata ' || CAST(NRRATA AS CHAR(3)) AS T FROM Rate WHERE IDRATA <> 1 AND IDRATA <= 2", {}, "T\nRata 2\n"},
+        {"SELECT 'Rata ' || CAST(NRRATA AS CHAR(3)) AS T FROM Rate WHERE IDRATA <> 1 AND IDRATA <= 2",
+         {},
+         "T\nRata 2\n"},
         {"SELECT COUNT(*) AS N FROM Rate WHERE IDCON = ? AND RATACALC > ? AND ACHITAT >= ?", {1, 999, 0}, "N\n3\n"},
         {"SELECT NUME FROM Contract WHERE NUME = ?", {QStringLiteral("Ana Ţurcanu")}, "NUME\nAna Ţurcanu\n"},
     };
@@ -59,13 +65,18 @@ TEST(Database, RunsEveryKindOfChangeTheProgramUses)
 {
     StoreFixture f;
     Database& db = f.db();
-    EXPECT_EQ(db.execute(QStringLiteral("UPDATE Rate SET RATACALC = RATACALC*?, ULTIMA = ? WHERE IDCON = ?"), {1.0456, 40000, 1}), 3);
-    EXPECT_EQ(db.execute(QStringLiteral("UPDATE Rate SET ACHITAT = ACHITAT+?, PENALREST = 7 WHERE IDRATA = ?"), {25, 4}), 1);
-    EXPECT_EQ(db.execute(QStringLiteral("INSERT INTO UndoRate (IDCHIT, IDCON, IDRATA, NRRATA, DATARATA, DATAPEN, ULTIMA, RATAINI, "
-                                        "RATACALC, ACHITAT, PENALREST) SELECT ?, IDCON, IDRATA, NRRATA, DATARATA, DATAPEN, ULTIMA, "
-                                        "RATAINI, RATACALC, ACHITAT, PENALREST FROM Rate WHERE IDCON = ?"),
-                         {9, 2}),
-              2);
+    EXPECT_EQ(db.execute(QStringLiteral("UPDATE Rate SET RATACALC = RATACALC*?, ULTIMA = ? WHERE IDCON = ?"),
+                         {1.0456, 40000, 1}),
+              3);
+    EXPECT_EQ(
+        db.execute(QStringLiteral("UPDATE Rate SET ACHITAT = ACHITAT+?, PENALREST = 7 WHERE IDRATA = ?"), {25, 4}), 1);
+    EXPECT_EQ(
+        db.execute(
+            QStringLiteral("INSERT INTO UndoRate (IDCHIT, IDCON, IDRATA, NRRATA, DATARATA, DATAPEN, ULTIMA, RATAINI, "
+                           "RATACALC, ACHITAT, PENALREST) SELECT ?, IDCON, IDRATA, NRRATA, DATARATA, DATAPEN, ULTIMA, "
+                           "RATAINI, RATACALC, ACHITAT, PENALREST FROM Rate WHERE IDCON = ?"),
+            {9, 2}),
+        2);
     EXPECT_EQ(db.execute(QStringLiteral("DELETE FROM Chitante WHERE IDCON = ? AND IDRATA = ?"), {1, 2}), 1);
 
     // Multiplications by a factor land rounded half away from zero into whole-lei columns.
@@ -86,7 +97,8 @@ TEST(Database, StructureStatementsCreateAndWidenTableFiles)
     StoreFixture f;
     Database& db = f.db();
     db.execute(QStringLiteral("CREATE TABLE Lucru (NUME CHAR(20), SUMA DECIMAL(10,2), ZI DATE)"));
-    db.execute(QStringLiteral("INSERT INTO Lucru (NUME, SUMA, ZI) VALUES (?, ?, ?)"), {QStringLiteral("Ă"), 2.345, QStringLiteral("01.02.2026")});
+    db.execute(QStringLiteral("INSERT INTO Lucru (NUME, SUMA, ZI) VALUES (?, ?, ?)"),
+               {QStringLiteral("Ă"), 2.345, QStringLiteral("01.02.2026")});
     EXPECT_EQ(csv(db, QStringLiteral("SELECT * FROM Lucru")), QStringLiteral("NUME,SUMA,ZI\nĂ,2.35,2026-02-01\n"));
 
     db.execute(QStringLiteral("ALTER TABLE Contract ADD NOUA DECIMAL(6,0)"));
@@ -138,8 +150,9 @@ TEST(Database, UpperCaseFileNamesFromOldFoldersOpenAsTheirTables)
 
     Database db(f.folder());
     EXPECT_EQ(db.execute(QStringLiteral("UPDATE Rate SET ACHITAT = 0 WHERE IDCON = 2")), 2);
-    EXPECT_EQ(csv(db, QStringLiteral("SELECT C.NUME, SUM(R.ACHITAT) AS A FROM Contract C JOIN Rate R ON C.IDCON = R.IDCON "
-                                     "WHERE C.IDCON = 2 GROUP BY C.NUME")),
+    EXPECT_EQ(csv(db,
+                  QStringLiteral("SELECT C.NUME, SUM(R.ACHITAT) AS A FROM Contract C JOIN Rate R ON C.IDCON = R.IDCON "
+                                 "WHERE C.IDCON = 2 GROUP BY C.NUME")),
               QStringLiteral("NUME,A\nX,0\n"));
     EXPECT_TRUE(dir.exists(QStringLiteral("CONTRACT.DBF")));
     EXPECT_FALSE(dir.exists(QStringLiteral("Contract.dbf")));
@@ -174,7 +187,8 @@ open(sys.argv[1], 'wb').write(out)
     db.execute(QStringLiteral("UPDATE Contract SET NUME = ? WHERE IDCON = 8"), {QStringLiteral("Ion Ştiucă")});
     db.execute(QStringLiteral("INSERT INTO Contract (IDCON, NUME, SUPRAFT) VALUES (9, 'Nou', 2.25)"));
 
-    const auto read = test::runPython(QStringLiteral("import sys, dbfread\nfor r in dbfread.DBF(sys.argv[1], encoding='cp1250'): print(r['IDCON'], r['NUME'], r['SUPRAFT'])"),
+    const auto read = test::runPython(QStringLiteral("import sys, dbfread\nfor r in dbfread.DBF(sys.argv[1], "
+                                                     "encoding='cp1250'): print(r['IDCON'], r['NUME'], r['SUPRAFT'])"),
                                       {dir.file("CONTRACT.DBF")});
     EXPECT_EQ(read.out, QStringLiteral("7 Şerban Ţâţu 1.5\n8 Ion Ştiucă 0.0\n9 Nou 2.25\n")) << read.err.toStdString();
 }
@@ -183,17 +197,21 @@ TEST(Database, EachStatementSeesWhatAnotherWorkstationCommitted)
 {
     StoreFixture f;
     Database& mine = f.db();
-    EXPECT_EQ(csv(mine, QStringLiteral("SELECT RATACALC FROM Rate WHERE IDRATA = 3")), QStringLiteral("RATACALC\n1210\n"));
+    EXPECT_EQ(csv(mine, QStringLiteral("SELECT RATACALC FROM Rate WHERE IDRATA = 3")),
+              QStringLiteral("RATACALC\n1210\n"));
 
     // Same size, same second: only the generation numbers tell that the file changed.
-    for (const char* sql : {"UPDATE Rate SET RATACALC = 1211 WHERE IDRATA = 3", "INSERT INTO Contract (IDCON, NUME) VALUES (3, 'Nou')"}) {
+    for (const char* sql :
+         {"UPDATE Rate SET RATACALC = 1211 WHERE IDRATA = 3", "INSERT INTO Contract (IDCON, NUME) VALUES (3, 'Nou')"}) {
         QProcess other;
-        other.start(test::testBinary(QStringLiteral("store_worker")), {QStringLiteral("exec"), f.folder(), QString::fromLatin1(sql)});
+        other.start(test::testBinary(QStringLiteral("store_worker")),
+                    {QStringLiteral("exec"), f.folder(), QString::fromLatin1(sql)});
         ASSERT_TRUE(other.waitForFinished(30000));
         ASSERT_EQ(other.exitCode(), 0) << other.readAllStandardError().toStdString();
     }
 
-    EXPECT_EQ(csv(mine, QStringLiteral("SELECT RATACALC FROM Rate WHERE IDRATA = 3")), QStringLiteral("RATACALC\n1211\n"));
+    EXPECT_EQ(csv(mine, QStringLiteral("SELECT RATACALC FROM Rate WHERE IDRATA = 3")),
+              QStringLiteral("RATACALC\n1211\n"));
     EXPECT_EQ(mine.rowCount(QStringLiteral("Contract")), 3);
 }
 
@@ -203,7 +221,8 @@ TEST(Database, TablesCreatedByAnotherWorkstationBecomeVisible)
     Database mine(dir.path());
     EXPECT_THROW(mine.select(QStringLiteral("SELECT * FROM Inflatie")), StoreError);
     Database other(dir.path());
-    other.execute(QStringLiteral("CREATE TABLE Inflatie (IDINF DECIMAL(10,0), DATASTAB DECIMAL(6,0), VALOARE DECIMAL(6,2))"));
+    other.execute(
+        QStringLiteral("CREATE TABLE Inflatie (IDINF DECIMAL(10,0), DATASTAB DECIMAL(6,0), VALOARE DECIMAL(6,2))"));
     other.execute(QStringLiteral("INSERT INTO Inflatie (IDINF, DATASTAB, VALOARE) VALUES (1, 36526, 45.67)"));
     EXPECT_EQ(csv(mine, QStringLiteral("SELECT VALOARE FROM Inflatie")), QStringLiteral("VALOARE\n45.67\n"));
 }
@@ -218,12 +237,14 @@ TEST(Transaction, ChangesToSeveralTablesLandTogether)
         db.execute(QStringLiteral("UPDATE Rate SET ACHITAT = 0 WHERE IDCON = 1"));
         db.execute(QStringLiteral("INSERT INTO Log (IDLOG, ACTIUNE) VALUES (1, 'Sterge incasare')"));
         // Inside the scope the statements see their own changes.
-        EXPECT_EQ(csv(db, QStringLiteral("SELECT SUM(ACHITAT) AS A FROM Rate WHERE IDCON = 1")), QStringLiteral("A\n0\n"));
+        EXPECT_EQ(csv(db, QStringLiteral("SELECT SUM(ACHITAT) AS A FROM Rate WHERE IDCON = 1")),
+                  QStringLiteral("A\n0\n"));
         t.commit();
     }
     Database fresh(f.folder());
     EXPECT_EQ(csv(fresh, QStringLiteral("SELECT COUNT(*) AS N FROM Chitante")), QStringLiteral("N\n1\n"));
-    EXPECT_EQ(csv(fresh, QStringLiteral("SELECT SUM(ACHITAT) AS A FROM Rate WHERE IDCON = 1")), QStringLiteral("A\n0\n"));
+    EXPECT_EQ(csv(fresh, QStringLiteral("SELECT SUM(ACHITAT) AS A FROM Rate WHERE IDCON = 1")),
+              QStringLiteral("A\n0\n"));
     EXPECT_EQ(csv(fresh, QStringLiteral("SELECT ACTIUNE FROM Log")), QStringLiteral("ACTIUNE\nSterge incasare\n"));
     EXPECT_FALSE(QFile::exists(f.file("Velmar.jnl")));
 }
@@ -273,7 +294,8 @@ TEST(Transaction, AWriterKilledHalfWayIsRolledBackAtTheNextOpen)
     EXPECT_NE(f.snapshot(), before) << "the worker should have died with a table half-written";
 
     Database reopened(f.folder());
-    EXPECT_EQ(csv(reopened, QStringLiteral("SELECT NUME FROM Contract WHERE IDCON = 1")), QStringLiteral("NUME\nIonescu Ştefan\n"));
+    EXPECT_EQ(csv(reopened, QStringLiteral("SELECT NUME FROM Contract WHERE IDCON = 1")),
+              QStringLiteral("NUME\nIonescu Ştefan\n"));
     EXPECT_EQ(f.snapshot(), before);
 
     // The workstation that had the tables in memory reads them again as well.
@@ -285,8 +307,10 @@ TEST(Transaction, TwoProcessesWritingOneTableAtOnceLoseNothing)
     StoreFixture f;
     QProcess a;
     QProcess b;
-    a.start(test::testBinary(QStringLiteral("store_worker")), {QStringLiteral("insert"), f.folder(), QStringLiteral("500"), QStringLiteral("A")});
-    b.start(test::testBinary(QStringLiteral("store_worker")), {QStringLiteral("insert"), f.folder(), QStringLiteral("500"), QStringLiteral("B")});
+    a.start(test::testBinary(QStringLiteral("store_worker")),
+            {QStringLiteral("insert"), f.folder(), QStringLiteral("500"), QStringLiteral("A")});
+    b.start(test::testBinary(QStringLiteral("store_worker")),
+            {QStringLiteral("insert"), f.folder(), QStringLiteral("500"), QStringLiteral("B")});
     ASSERT_TRUE(a.waitForFinished(120000));
     ASSERT_TRUE(b.waitForFinished(120000));
     ASSERT_EQ(a.exitCode(), 0) << a.readAllStandardError().toStdString();
@@ -294,7 +318,8 @@ TEST(Transaction, TwoProcessesWritingOneTableAtOnceLoseNothing)
 
     EXPECT_EQ(csv(f.db(), QStringLiteral("SELECT ACTIUNE, COUNT(DISTINCT IDLOG) AS N FROM Log GROUP BY ACTIUNE")),
               QStringLiteral("ACTIUNE,N\nA,500\nB,500\n"));
-    const auto run = test::runPython(QStringLiteral("import sys, dbfread\nprint(len(list(dbfread.DBF(sys.argv[1]))))"), {f.file("Log.dbf")});
+    const auto run = test::runPython(QStringLiteral("import sys, dbfread\nprint(len(list(dbfread.DBF(sys.argv[1]))))"),
+                                     {f.file("Log.dbf")});
     EXPECT_EQ(run.out.trimmed(), QStringLiteral("1000")) << run.err.toStdString();
 }
 
@@ -338,9 +363,9 @@ TEST(Database, RowsAreReadByColumnNameInWhateverOrderTheyAreSelected)
                             "SELECT C.NUME, R.RATACALC AS ratacalc, R.IDRATA FROM Rate R JOIN Contract C "
                             "ON C.IDCON = R.IDCON WHERE R.IDRATA = 4"}) {
         const QueryResult rows = f.db().select(QString::fromLatin1(sql));
-        const RowReader<Installment> reader(rows, {{u"IDRATA", &Installment::idrata},
-                                                   {u"RATACALC", &Installment::ratacalc},
-                                                   {u"NUME", &Installment::nume}});
+        const RowReader<Installment> reader(
+            rows,
+            {{u"IDRATA", &Installment::idrata}, {u"RATACALC", &Installment::ratacalc}, {u"NUME", &Installment::nume}});
         const Installment read = reader.read(rows.rows.front());
         EXPECT_EQ(read.idrata, 4) << sql;
         EXPECT_EQ(read.ratacalc, 500) << sql;

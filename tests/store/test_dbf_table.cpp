@@ -59,7 +59,10 @@ for r in t: print(r['IDCON'], r['NUME'], r['ADRESA'], r['SUPRAFT'], r['RATA'], r
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     QStringList expected;
     for (const DbfField& f : permanentTable(u"Contract").fields)
-        expected << QStringLiteral("%1 %2 %3 %4").arg(f.name.toUpper(), QChar::fromLatin1(f.type)).arg(f.length).arg(f.decimals);
+        expected << QStringLiteral("%1 %2 %3 %4")
+                        .arg(f.name.toUpper(), QChar::fromLatin1(f.type))
+                        .arg(f.length)
+                        .arg(f.decimals);
     expected << QStringLiteral("1 ŞTEFĂNESCU ÎONUŢ ÂĂ str. Mărăşeşti nr. 4, ţară 12.5 1500 99999")
              << QStringLiteral("2 Popescu Ion  0.0001 -7 None");
     EXPECT_EQ(run.out.trimmed().split(u'\n'), expected);
@@ -197,8 +200,8 @@ TEST(DbfTable, PackDropsDeletedRowsAndAddColumnKeepsEveryRow)
     EXPECT_EQ(widened.cell(0, widened.header().fieldIndex(u"EXTRA")), Cell{});
     EXPECT_EQ(widened.header().recordLength(), t.header().recordLength() + 6);
 
-    const auto run = runPython(QStringLiteral("import sys, dbfread\nprint(len(list(dbfread.DBF(sys.argv[1], encoding='cp1250'))))"),
-                               {path});
+    const auto run = runPython(
+        QStringLiteral("import sys, dbfread\nprint(len(list(dbfread.DBF(sys.argv[1], encoding='cp1250'))))"), {path});
     EXPECT_EQ(run.out.trimmed(), QStringLiteral("2")) << run.err.toStdString();
 }
 
@@ -209,7 +212,8 @@ TEST(DbfTable, LanguageDriverByteChoosesTheCodePageAndIsKept)
         const char* python;
         const char* stored;  // what "Ăî" becomes in that page
     };
-    const std::vector<Case> cases{{0xC8, "cp1250", "Ăî"}, {0x64, "cp852", "Ăî"}, {0x03, "cp1252", "?î"}, {0x01, "cp437", "?î"}};
+    const std::vector<Case> cases{
+        {0xC8, "cp1250", "Ăî"}, {0x64, "cp852", "Ăî"}, {0x03, "cp1252", "?î"}, {0x01, "cp437", "?î"}};
     for (const Case& c : cases) {
         TempFolder dir;
         const QString path = dir.file("T.dbf");
@@ -221,8 +225,10 @@ TEST(DbfTable, LanguageDriverByteChoosesTheCodePageAndIsKept)
         t.save(kToday);
 
         EXPECT_EQ(std::uint8_t(readBytes(path)[29]), c.driver);
-        const auto run = runPython(QStringLiteral("import sys, dbfread\nfor r in dbfread.DBF(sys.argv[1], encoding=sys.argv[2]): print(r['NUME'])"),
-                                   {path, QString::fromLatin1(c.python)});
+        const auto run = runPython(
+            QStringLiteral(
+                "import sys, dbfread\nfor r in dbfread.DBF(sys.argv[1], encoding=sys.argv[2]): print(r['NUME'])"),
+            {path, QString::fromLatin1(c.python)});
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
         EXPECT_EQ(run.out.trimmed().split(u'\n'), QStringList(2, QString::fromUtf8(c.stored))) << c.python;
         EXPECT_EQ(DbfTable::load(path).cell(1, 0), Cell(u8(c.stored))) << c.python;
@@ -252,7 +258,11 @@ TEST(DbfTable, DamagedFilesAreReportedByNameAndNeverWritten)
         {"Memo.dbf", [](QByteArray& b) { b[0] = char(0x83); }},
         {"NoTerminator.dbf", [](QByteArray& b) { b[32 + 3 * 32] = 'A'; }},
         {"Tiny.dbf", [](QByteArray& b) { b.truncate(10); }},
-        {"TrailingGarbage.dbf", [](QByteArray& b) { b.chop(1); b += "garbage"; }},
+        {"TrailingGarbage.dbf",
+         [](QByteArray& b) {
+             b.chop(1);
+             b += "garbage";
+         }},
     };
     for (const Case& c : cases) {
         QByteArray bytes = intact;

@@ -1,9 +1,9 @@
 // Folders and the shared file operations: numbered temporary names, the private working folder,
 // carried files.
-#include "store/folders.h"
-#include "store/temp_file_name.h"
 #include "store/clock.h"
+#include "store/folders.h"
 #include "store/store_error.h"
+#include "store/temp_file_name.h"
 #include "support/temp_folder.h"
 
 #include <QDir>

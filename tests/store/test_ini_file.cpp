@@ -97,31 +97,28 @@ TEST_F(IniFileTest, WriteChangesOnlyTheBytesOfItsKey)
         const char* value;
         QByteArray after;
     } cases[] = {
-        {"value replaced, key keeps its spelling and blanks", "[Const]\r\n  comuna =Old\r\nX=1\r\n", "CONST",
-         "COMUNA", "Nou", "[Const]\r\n  comuna =Nou\r\nX=1\r\n"},
+        {"value replaced, key keeps its spelling and blanks", "[Const]\r\n  comuna =Old\r\nX=1\r\n", "CONST", "COMUNA",
+         "Nou", "[Const]\r\n  comuna =Nou\r\nX=1\r\n"},
         {"value emptied", "[A]\r\nk=v\r\n", "A", "k", "", "[A]\r\nk=\r\n"},
-        {"new key after the last key, before blank lines and the next section", "[A]\nx=1\n\n[B]\ny=2\n", "a",
-         "z", "3", "[A]\nx=1\nz=3\n\n[B]\ny=2\n"},
-        {"comment and junk after the keys stay after the new key", "[A]\r\nx=1\r\n;c=2\r\njunk\r\n", "A", "y",
-         "2", "[A]\r\nx=1\r\ny=2\r\n;c=2\r\njunk\r\n"},
+        {"new key after the last key, before blank lines and the next section", "[A]\nx=1\n\n[B]\ny=2\n", "a", "z", "3",
+         "[A]\nx=1\nz=3\n\n[B]\ny=2\n"},
+        {"comment and junk after the keys stay after the new key", "[A]\r\nx=1\r\n;c=2\r\njunk\r\n", "A", "y", "2",
+         "[A]\r\nx=1\r\ny=2\r\n;c=2\r\njunk\r\n"},
         {"section without keys", "[A]\r\n[B]\r\n", "A", "z", "3", "[A]\r\nz=3\r\n[B]\r\n"},
-        {"duplicate sections: the first is changed", "[A]\nx=1\n[a]\nx=2\n", "A", "x", "9",
-         "[A]\nx=9\n[a]\nx=2\n"},
+        {"duplicate sections: the first is changed", "[A]\nx=1\n[a]\nx=2\n", "A", "x", "9", "[A]\nx=9\n[a]\nx=2\n"},
         {"duplicate sections: a new key joins the first", "[A]\nx=1\n[a]\nx=2\n", "A", "y", "5",
          "[A]\nx=1\ny=5\n[a]\nx=2\n"},
         {"duplicate keys: the first is changed", "[A]\nx=1\nX=2\n", "A", "x", "9", "[A]\nx=9\nX=2\n"},
         {"a key before any section belongs to none", "k=0\n[A]\n", "A", "k", "1", "k=0\n[A]\nk=1\n"},
-        {"new section after a last line without line end", "[A]\r\nx=1", "B", "k", "v",
-         "[A]\r\nx=1\r\n[B]\r\nk=v\r\n"},
+        {"new section after a last line without line end", "[A]\r\nx=1", "B", "k", "v", "[A]\r\nx=1\r\n[B]\r\nk=v\r\n"},
         {"new key after a last line without line end", "[A]\nx=1", "A", "y", "2", "[A]\nx=1\ny=2\n"},
         {"value of a last line without line end", "[A]\r\nx=1", "A", "x", "22", "[A]\r\nx=22"},
         {"mixed line ends: the first one is followed", "[A]\nx=1\r\n", "B", "k", "v", "[A]\nx=1\r\n[B]\nk=v\n"},
-        {"bytes Windows-1250 lacks survive", "[A]\r\nj=\x81\x98\r\n", "A", "k", "v",
-         "[A]\r\nj=\x81\x98\r\nk=v\r\n"},
+        {"bytes Windows-1250 lacks survive", "[A]\r\nj=\x81\x98\r\n", "A", "k", "v", "[A]\r\nj=\x81\x98\r\nk=v\r\n"},
         {"empty file", "", "A", "k", "v", "[A]\r\nk=v\r\n"},
         {"missing file is created with CR LF", std::nullopt, "A", "k", "v", "[A]\r\nk=v\r\n"},
-        {"blanks around written names dropped, around the value kept", "[INIT]\r\nWIN=old\r\n", " init ",
-         " win ", " a b ", "[INIT]\r\nWIN= a b \r\n"},
+        {"blanks around written names dropped, around the value kept", "[INIT]\r\nWIN=old\r\n", " init ", " win ",
+         " a b ", "[INIT]\r\nWIN= a b \r\n"},
         {"value with = ; and brackets", std::nullopt, "A", "k", "x=;[y]", "[A]\r\nk=x=;[y]\r\n"},
     };
     for (const auto& c : cases) {
@@ -143,13 +140,19 @@ TEST_F(IniFileTest, RomanianLettersAreWindows1250OnDiskAndMatchInAnyCase)
     ini.write(QStringLiteral("CONST"), QStringLiteral("COMUNA"), u8("Mărășești Țară Îi Ââ"));
     ini.write(QStringLiteral("CONST"), u8("ȘCOALĂ"), QStringLiteral("1"));
     EXPECT_EQ(str(readBytes(path)),
-              "[CONST]\r\nCOMUNA=M\xE3r\xE3\xBA" "e\xBAti \xDE" "ar\xE3 \xCEi \xC2\xE2\r\n\xAA" "COAL\xC3=1\r\n");
+              "[CONST]\r\nCOMUNA=M\xE3r\xE3\xBA"
+              "e\xBAti \xDE"
+              "ar\xE3 \xCEi \xC2\xE2\r\n\xAA"
+              "COAL\xC3=1\r\n");
     EXPECT_EQ(ini.read(QStringLiteral("const"), QStringLiteral("comuna")), u8("Mărăşeşti Ţară Îi Ââ"));
     // Comma-below and cedilla spellings, lower and upper case, are one key.
     EXPECT_EQ(ini.read(QStringLiteral("CONST"), u8("şcoală")), QStringLiteral("1"));
     ini.write(QStringLiteral("CONST"), u8("școală"), QStringLiteral("2"));
     EXPECT_EQ(str(readBytes(path)),
-              "[CONST]\r\nCOMUNA=M\xE3r\xE3\xBA" "e\xBAti \xDE" "ar\xE3 \xCEi \xC2\xE2\r\n\xAA" "COAL\xC3=2\r\n");
+              "[CONST]\r\nCOMUNA=M\xE3r\xE3\xBA"
+              "e\xBAti \xDE"
+              "ar\xE3 \xCEi \xC2\xE2\r\n\xAA"
+              "COAL\xC3=2\r\n");
 }
 
 TEST_F(IniFileTest, RefusesWhatWouldNotReadBack)
@@ -160,16 +163,15 @@ TEST_F(IniFileTest, RefusesWhatWouldNotReadBack)
         const char* key;
         const char* value;
     } cases[] = {
-        {"A", "k", "line\nbreak"}, {"A", "k", "line\r\nbreak"}, {"A", "k", "ends in CR\r"},
-        {"A", "k\nx", "v"},        {"A]\n[B", "k", "v"},        {"A", "x=y", "v"},
-        {"A", "; note", "v"},      {"A", "[x]", "v"},
+        {"A", "k", "line\nbreak"}, {"A", "k", "line\r\nbreak"}, {"A", "k", "ends in CR\r"}, {"A", "k\nx", "v"},
+        {"A]\n[B", "k", "v"},      {"A", "x=y", "v"},           {"A", "; note", "v"},       {"A", "[x]", "v"},
     };
     writeBytes(path, before);
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.section) + "/" + c.key + "=" + c.value);
-        EXPECT_THROW(ini.write(QString::fromLatin1(c.section), QString::fromLatin1(c.key),
-                               QString::fromLatin1(c.value)),
-                     StoreError);
+        EXPECT_THROW(
+            ini.write(QString::fromLatin1(c.section), QString::fromLatin1(c.key), QString::fromLatin1(c.value)),
+            StoreError);
         EXPECT_EQ(str(readBytes(path)), str(before));
     }
 }
@@ -187,8 +189,8 @@ TEST(IniFileFolder, MissingFolderIsNamedAndNotCreated)
     TempFolder folder;
     const QString absent = folder.file(QStringLiteral("absent"));
     try {
-        IniFile(QDir(absent).filePath(QStringLiteral("VLMR.set"))).write(QStringLiteral("A"), QStringLiteral("k"),
-                                                                         QStringLiteral("v"));
+        IniFile(QDir(absent).filePath(QStringLiteral("VLMR.set")))
+            .write(QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("v"));
         ADD_FAILURE() << "no error";
     } catch (const StoreError& e) {
         EXPECT_EQ(e.message().toStdString(),
@@ -242,8 +244,8 @@ TEST_F(IniFileTest, ProtectedFolderOrFileIsNamedAndLeftWhole)
         {"read-only folder", folder.path(), kReadOnly | kSearch,
          QStringLiteral("Nu pot scrie in folderul %1").arg(folderPath), true},
         {"read-only file", path, kReadOnly, QStringLiteral("Nu pot scrie in fisierul %1").arg(filePath), true},
-        {"unreadable file", path, QFileDevice::WriteOwner,
-         QStringLiteral("Nu pot citi fisierul %1").arg(filePath), false},
+        {"unreadable file", path, QFileDevice::WriteOwner, QStringLiteral("Nu pot citi fisierul %1").arg(filePath),
+         false},
     };
     QStringList notProtected;
     for (const auto& c : cases) {

@@ -1,7 +1,7 @@
 // Start-up maintenance of a local data folder: a new folder gets its seven tables and seed rows, an old
 // folder is upgraded without losing a row, compaction runs once a week, the log is trimmed.
-#include "debt/rate_seeds.h"
 #include "app/app_context.h"
+#include "debt/rate_seeds.h"
 #include "session/local_maintenance.h"
 #include "store/action_log.h"
 #include "store/dates.h"
@@ -55,7 +55,10 @@ TEST_F(LocalFolder, AnEmptyFolderGetsTheSevenTablesTheSeedRowsAndTheCounters)
     for (const TableDef& def : permanentTables()) {
         expected += def.name + QLatin1Char(':');
         for (const DbfField& f : def.fields)
-            expected += QStringLiteral(" %1 %2 %3 %4").arg(f.name.toUpper(), QChar::fromLatin1(f.type)).arg(f.length).arg(f.decimals);
+            expected += QStringLiteral(" %1 %2 %3 %4")
+                            .arg(f.name.toUpper(), QChar::fromLatin1(f.type))
+                            .arg(f.length)
+                            .arg(f.decimals);
         expected += QLatin1Char('\n');
     }
     const auto run = test::runPython(QStringLiteral(R"(
@@ -123,7 +126,8 @@ void makeOldFolder(const QString& folder)
     }
     contract.save(QDate(2010, 1, 1));
     for (const char* name : {"Rate", "Chitante", "UndoRate", "Log"})
-        create(QString::fromLatin1(name).toUpper() + ".DBF", permanentTable(QString::fromLatin1(name)).fields).save(QDate(2010, 1, 1));
+        create(QString::fromLatin1(name).toUpper() + ".DBF", permanentTable(QString::fromLatin1(name)).fields)
+            .save(QDate(2010, 1, 1));
 
     DbfTable inflation = create("INFLATIE.DBF", permanentTable(u"Inflatie").fields);
     const auto& seeds = inflationRateSeeds();
@@ -225,12 +229,15 @@ TEST_F(LocalFolder, CompactionRunsOncePerWeekStartingOnSaturdays)
         bool compacts;
     };
     // 10.12.2026 is a Thursday; that week was compacted by the first start above.
-    const std::vector<Case> cases{{QDate(2026, 12, 10), false}, {QDate(2026, 12, 11), false},
-                                  {QDate(2026, 12, 12), true},  {QDate(2026, 12, 18), false},
+    const std::vector<Case> cases{{QDate(2026, 12, 10), false},
+                                  {QDate(2026, 12, 11), false},
+                                  {QDate(2026, 12, 12), true},
+                                  {QDate(2026, 12, 18), false},
                                   {QDate(2026, 12, 19), true}};
     for (const Case& c : cases) {
         int steps = 0;
-        EXPECT_EQ(CompactTables(db, app->settings(), c.day, [&steps] { ++steps; }), c.compacts) << c.day.toString().toStdString();
+        EXPECT_EQ(CompactTables(db, app->settings(), c.day, [&steps] { ++steps; }), c.compacts)
+            << c.day.toString().toStdString();
         EXPECT_EQ(steps, c.compacts ? 4 : 0);
         if (c.compacts) {
             EXPECT_EQ(DbfTable::load(data("Rate.dbf")).rowCount(), 1u);

@@ -23,9 +23,19 @@ TEST(RoundHalfUp, WholePartOfValuePlusHalf)
         double value;
         std::int64_t expected;
     } cases[] = {
-        {2.5, 3},       {2.49, 2},   {-2.5, -2},    {-2.6, -2},     {-0.5, 0},
-        {-1.5, -1},     {0, 0},      {0.4999, 0},   {1234.5, 1235}, {10000000000.5, 10000000001},
-        {1e300, kInt64Max},          {-1e300, kInt64Min},           {std::nan(""), 0},
+        {2.5, 3},
+        {2.49, 2},
+        {-2.5, -2},
+        {-2.6, -2},
+        {-0.5, 0},
+        {-1.5, -1},
+        {0, 0},
+        {0.4999, 0},
+        {1234.5, 1235},
+        {10000000000.5, 10000000001},
+        {1e300, kInt64Max},
+        {-1e300, kInt64Min},
+        {std::nan(""), 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(RoundHalfUp(c.value), c.expected) << c.value;
@@ -39,18 +49,31 @@ TEST(ScaleRoundHalfAway, RoundsTiesOnTheDecimalText)
         std::int64_t expected;
     } cases[] = {
         // Below the tie in binary, a tie in decimal text.
-        {2.675, 2, 268},  {1.005, 2, 101},    {-2.675, 2, -268}, {0.125, 2, 13},
-        {-0.125, 2, -13}, {2.5, 0, 3},        {-2.5, 0, -3},     {0.5, 0, 1},
-        {2.4999, 0, 2},   {0.04999, 1, 0},    {9.995, 2, 1000},  {123.456, 0, 123},
-        {1234.5678, 4, 12345678},             {5, 3, 5000},      {0.1, 15, 100000000000000},
-        {5e-16, 15, 1},   {4e-16, 15, 0},     {1e-20, 2, 0},     {-0.0, 2, 0},
+        {2.675, 2, 268},
+        {1.005, 2, 101},
+        {-2.675, 2, -268},
+        {0.125, 2, 13},
+        {-0.125, 2, -13},
+        {2.5, 0, 3},
+        {-2.5, 0, -3},
+        {0.5, 0, 1},
+        {2.4999, 0, 2},
+        {0.04999, 1, 0},
+        {9.995, 2, 1000},
+        {123.456, 0, 123},
+        {1234.5678, 4, 12345678},
+        {5, 3, 5000},
+        {0.1, 15, 100000000000000},
+        {5e-16, 15, 1},
+        {4e-16, 15, 0},
+        {1e-20, 2, 0},
+        {-0.0, 2, 0},
         {-9223372036854775808.0, 0, kInt64Min},
         // The largest double below 2^63 is a whole number and passes unchanged.
         {9223372036854774784.0, 0, 9223372036854774784},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(scaleRoundHalfAway(c.value, c.decimals), c.expected)
-            << c.value << " at " << c.decimals;
+        EXPECT_EQ(scaleRoundHalfAway(c.value, c.decimals), c.expected) << c.value << " at " << c.decimals;
 }
 
 TEST(ScaleRoundHalfAway, RefusesWhatHasNoInt64Result)
@@ -59,13 +82,11 @@ TEST(ScaleRoundHalfAway, RefusesWhatHasNoInt64Result)
         double value;
         int decimals;
     } cases[] = {
-        {std::nan(""), 0}, {HUGE_VAL, 0}, {-HUGE_VAL, 2},
-        {9223372036854775808.0, 0},       {1e19, 0},     {1e5, 15},
+        {std::nan(""), 0}, {HUGE_VAL, 0}, {-HUGE_VAL, 2}, {9223372036854775808.0, 0}, {1e19, 0}, {1e5, 15},
         {-1e5, 15},        {1.0, -1},     {1.0, 16},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(scaleRoundHalfAway(c.value, c.decimals), std::nullopt)
-            << c.value << " at " << c.decimals;
+        EXPECT_EQ(scaleRoundHalfAway(c.value, c.decimals), std::nullopt) << c.value << " at " << c.decimals;
 }
 
 TEST(FormatNumber, ShortestPlainText)
@@ -74,11 +95,18 @@ TEST(FormatNumber, ShortestPlainText)
         double value;
         const char* text;
     } cases[] = {
-        {5, "5"},           {-3, "-3"},          {0.1, "0.1"},
-        {1234567.25, "1234567.25"},              {0, "0"},
-        {-0.0, "0"},        {-0.5, "-0.5"},      {100, "100"},
-        {2.675, "2.675"},   {0.1 + 0.2, "0.30000000000000004"},
-        {1e21, "1000000000000000000000"},        {1e-7, "0.0000001"},
+        {5, "5"},
+        {-3, "-3"},
+        {0.1, "0.1"},
+        {1234567.25, "1234567.25"},
+        {0, "0"},
+        {-0.0, "0"},
+        {-0.5, "-0.5"},
+        {100, "100"},
+        {2.675, "2.675"},
+        {0.1 + 0.2, "0.30000000000000004"},
+        {1e21, "1000000000000000000000"},
+        {1e-7, "0.0000001"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(formatNumber(c.value), QString::fromLatin1(c.text)) << c.text;

@@ -39,8 +39,7 @@ TEST(JoinFilter, PutsAndBetweenAdjacentConditions)
         {"   ", ""},
         {"(NUME='X')", "(NUME='X')"},
         {"(NUME='X')(ACTIV='DA')", "(NUME='X') AND (ACTIV='DA')"},
-        {"  (JUD='IASI')(LOC='PASCANI')(ACTIV='DA') ",
-         "(JUD='IASI') AND (LOC='PASCANI') AND (ACTIV='DA')"},
+        {"  (JUD='IASI')(LOC='PASCANI')(ACTIV='DA') ", "(JUD='IASI') AND (LOC='PASCANI') AND (ACTIV='DA')"},
         // Only brackets that touch are joined.
         {"(A='1') (B='2')", "(A='1') (B='2')"},
     };

@@ -8,7 +8,8 @@
 
 namespace velmar::test {
 
-CliRunner::CliRunner(QString programFolder, QString today) : home_(std::move(programFolder)), today_(std::move(today)) {}
+CliRunner::CliRunner(QString programFolder, QString today) : home_(std::move(programFolder)), today_(std::move(today))
+{}
 
 CliRun CliRunner::run(const QStringList& args) const
 {

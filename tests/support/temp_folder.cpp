@@ -23,9 +23,6 @@ void writeBytes(const QString& path, const QByteArray& bytes)
     f.write(bytes);
 }
 
-QString testBinary(const QString& name)
-{
-    return QDir(QStringLiteral(VELMAR_TEST_BIN_DIR)).filePath(name);
-}
+QString testBinary(const QString& name) { return QDir(QStringLiteral(VELMAR_TEST_BIN_DIR)).filePath(name); }
 
 }  // namespace velmar::test

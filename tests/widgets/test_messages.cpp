@@ -1,6 +1,6 @@
 // Tests of the message dialog, the balloon notice and the progress window, driven as a user would.
-#include "widgets/message_dialog.h"
 #include "app/message_layout.h"
+#include "widgets/message_dialog.h"
 #include "widgets/problem_balloon.h"
 #include "widgets/progress_window.h"
 
@@ -159,7 +159,8 @@ void TestMessages::kindLook()
 
 void TestMessages::bodyBreaksLinesOnEveryLineEnd()
 {
-    QCOMPARE(messageBodyText("        ATENTIE!\r\nNu aveti nici o parola!"), "        ATENTIE!\nNu aveti nici o parola!");
+    QCOMPARE(messageBodyText("        ATENTIE!\r\nNu aveti nici o parola!"),
+             "        ATENTIE!\nNu aveti nici o parola!");
     QCOMPARE(messageBodyText("a\rb\r\n\r\nc\n"), "a\nb\n\nc\n");
 }
 
@@ -176,7 +177,8 @@ void TestMessages::answer_data()
     const QStringList yesNo{"DaBut", "NuBut"};
     QTest::newRow("Nu among all four, unknown kind")
         << 15 << 9 << "NuBut" << 7 << "Eroare" << kButtonNames << QList<int>{10, 93, 176, 259};
-    QTest::newRow("Da on yes+no confirmation") << 3 << 3 << "DaBut" << 6 << "Confirmare" << yesNo << QList<int>{65, 203};
+    QTest::newRow("Da on yes+no confirmation")
+        << 3 << 3 << "DaBut" << 6 << "Confirmare" << yesNo << QList<int>{65, 203};
     QTest::newRow("Esc on yes+no warning") << 3 << 0 << "Esc" << 2 << "Atentie !" << yesNo << QList<int>{65, 203};
     QTest::newRow("OK on error") << 4 << 1 << "OkBut" << 1 << "Eroare" << QStringList{"OkBut"} << QList<int>{134};
     QTest::newRow("title-bar close on information")
@@ -395,7 +397,8 @@ void TestMessages::screenshots()
         {"message_warning", "Administrare", "        ATENTIE!\r\nNu aveti nici o parola!", MessageButton::Ok,
          MessageKind::Warning},
         {"message_information", "Transmitere Sugestie",
-         "Mesajul a fost transmis!\r\nRaspunsul il veti primi in curand in emailul dvs. sau la telefon.\r\nVa multumim!",
+         "Mesajul a fost transmis!\r\nRaspunsul il veti primi in curand in emailul dvs. sau la telefon.\r\nVa "
+         "multumim!",
          MessageButton::Ok, MessageKind::Information},
         {"message_longest", "Conectare server",
          "Baza de date /mnt/server/Primaria Comunei/Velmar/Date\rNU este accesibila sau este incompleta!\r"

@@ -107,7 +107,9 @@ const std::vector<StreamSet>& streamSets()
         {"StoragesAndMixedSizes",
          {{QStringLiteral("Workbook"), content(5000, 7)},
           {QStringLiteral("\x05SummaryInformation"), content(200, 8)},
-          {QStringLiteral("\x01" "CompObj"), content(114, 9)},
+          {QStringLiteral("\x01"
+                          "CompObj"),
+           content(114, 9)},
           {QStringLiteral("A/B"), content(100, 10)},
           {QStringLiteral("A/C/Deep"), content(9000, 11)},
           {QStringLiteral("A/C/Empty"), QByteArray()},
@@ -354,7 +356,12 @@ const std::vector<BadFile>& badFiles()
         {"PlainText", [] { return QByteArray(2000, 'a'); }, false},
         {"WrongSignature", [] { return writtenFile().replace(0, 1, "\xD1"); }, false},
 
-        {"CutInHalf", [] { const QByteArray file = writtenFile(); return file.left(file.size() / 2); }, true},
+        {"CutInHalf",
+         [] {
+             const QByteArray file = writtenFile();
+             return file.left(file.size() / 2);
+         },
+         true},
         {"CutInsideTheDirectory", [] { return handMadeFile().left(sectorOffset(kDirectory) + 300); }, true},
         {"OnlyTheHeaderSector", [] { return handMadeFile().left(kV4Sector); }, true},
 
@@ -363,8 +370,7 @@ const std::vector<BadFile>& badFiles()
         {"UnknownMiniSectorSize", handMadeWith([](QByteArray& f) { writeU16(f.data() + 0x20, 7); }), true},
         {"MoreFatSectorsThanTheFileHolds", handMadeWithU32(0x2C, 0x7FFFFFFF), true},
         {"FatSectorOutOfRange", handMadeWithU32(0x4C, 500), true},
-        {"MissingDifatSector",
-         handMadeWith([](QByteArray& f) {
+        {"MissingDifatSector", handMadeWith([](QByteArray& f) {
              f.append(200 * kV4Sector, '\0');
              setU32(f, 0x2C, 110);  // one FAT sector more than the header holds, and no DIFAT sector for it
              for (qsizetype slot = 0x4C; slot < 0x200; slot += 4)
@@ -384,8 +390,7 @@ const std::vector<BadFile>& badFiles()
         {"StreamLongerThanItsChain", handMadeWithU32(entryField(kBookId, kSize), 9000), true},
         {"MiniStreamLongerThanItsChain", handMadeWithU32(entryField(kPoolId, kSize), 200), true},
         {"StreamPastTheMiniStream", handMadeWithU32(entryField(kRootId, kSize), 128), true},
-        {"HugeStreamSize",
-         handMadeWith([](QByteArray& f) {
+        {"HugeStreamSize", handMadeWith([](QByteArray& f) {
              setU32(f, entryField(kBookId, kSize), 0xFFFFFFFF);
              setU32(f, entryField(kBookId, kSize + 4), 0xFFFFFFFF);
          }),

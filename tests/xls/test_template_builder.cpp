@@ -18,7 +18,10 @@ QString formulaLines(const QString& path)
     for (int row = 1; row <= book.rowCount(); ++row)
         for (int column = 1; column <= book.columnCount(); ++column)
             if (book.isFormula(row, column))
-                lines += QStringLiteral("formula %1%2 %3\n").arg(QChar(u'A' + column - 1)).arg(row).arg(book.formulaText(row, column));
+                lines += QStringLiteral("formula %1%2 %3\n")
+                             .arg(QChar(u'A' + column - 1))
+                             .arg(row)
+                             .arg(book.formulaText(row, column));
     return lines;
 }
 

@@ -21,7 +21,8 @@ const QString kFixture = QStringLiteral(VELMAR_XLS_TEST_DATA "/libreoffice_book.
 
 Workbook fixture() { return Workbook::open(kFixture); }
 
-QStringList savedAndRead(Workbook& book, const TempFolder& folder) {
+QStringList savedAndRead(Workbook& book, const TempFolder& folder)
+{
     const QString path = folder.file("out.xls");
     book.save(path);
     return velmar::test::xlrdReading(path);
@@ -29,7 +30,8 @@ QStringList savedAndRead(Workbook& book, const TempFolder& folder) {
 
 }  // namespace
 
-TEST(WorkbookRead, CellsOfEveryKindAndSharedFormulasAsOwnFormulas) {
+TEST(WorkbookRead, CellsOfEveryKindAndSharedFormulasAsOwnFormulas)
+{
     Workbook book = fixture();
     ASSERT_EQ(book.sheetCount(), 2);
     EXPECT_EQ(book.sheetName(1), "Date");
@@ -51,18 +53,21 @@ TEST(WorkbookRead, CellsOfEveryKindAndSharedFormulasAsOwnFormulas) {
     EXPECT_THROW(book.selectSheet(3), StoreError);
 }
 
-TEST(WorkbookSave, AnUnchangedWorkbookReadsTheSameAndKeepsItsOtherStreams) {
+TEST(WorkbookSave, AnUnchangedWorkbookReadsTheSameAndKeepsItsOtherStreams)
+{
     TempFolder folder;
     Workbook book = fixture();
     EXPECT_EQ(savedAndRead(book, folder), velmar::test::xlrdReading(kFixture));
     const auto original = ReadCompoundFile(velmar::test::readBytes(kFixture), kFixture);
     const auto saved = ReadCompoundFile(velmar::test::readBytes(folder.file("out.xls")), "out.xls");
     for (const auto& [name, bytes] : original) {
-        if (name != "Workbook") EXPECT_EQ(saved.at(name), bytes) << name.toStdString();
+        if (name != "Workbook")
+            EXPECT_EQ(saved.at(name), bytes) << name.toStdString();
     }
 }
 
-TEST(WorkbookCells, WritingKeepsTheFormatAndTheEmptyTextLeavesABlank) {
+TEST(WorkbookCells, WritingKeepsTheFormatAndTheEmptyTextLeavesABlank)
+{
     Workbook book = fixture();
     const int format = book.cellFormat(3, 3);
     book.setText(3, 3, QString::fromUtf8("șapte"));
@@ -87,7 +92,8 @@ TEST(WorkbookCells, WritingKeepsTheFormatAndTheEmptyTextLeavesABlank) {
     EXPECT_TRUE(cells.contains("Date!D4 number 2"));     // 2 + a blank
 }
 
-TEST(WorkbookRows, InsertedCopiesMoveTheirRelativeReferencesAndSpanningSumsGrow) {
+TEST(WorkbookRows, InsertedCopiesMoveTheirRelativeReferencesAndSpanningSumsGrow)
+{
     Workbook book = fixture();
     book.insertCopiedRows(12, 12, 12, 3);
     EXPECT_EQ(book.rowCount(), 16);
@@ -110,7 +116,8 @@ TEST(WorkbookRows, InsertedCopiesMoveTheirRelativeReferencesAndSpanningSumsGrow)
     EXPECT_TRUE(cells.contains("name Print_Titles Date!$A$2:$IV$2"));
 }
 
-TEST(WorkbookRows, RowsInsertedAboveMoveMergedRangesAndPrintTitles) {
+TEST(WorkbookRows, RowsInsertedAboveMoveMergedRangesAndPrintTitles)
+{
     Workbook book = fixture();
     book.insertCopiedRows(1, 1, 14, 2);  // the merged title row, twice, below the table
     book.insertCopiedRows(2, 2, 1, 1);   // the heading row, above everything
@@ -126,7 +133,8 @@ TEST(WorkbookRows, RowsInsertedAboveMoveMergedRangesAndPrintTitles) {
     EXPECT_TRUE(cells.contains("Date!C14 number 550"));
 }
 
-TEST(WorkbookRows, DeletedRowsShrinkRangesAndReferencesIntoThemBreak) {
+TEST(WorkbookRows, DeletedRowsShrinkRangesAndReferencesIntoThemBreak)
+{
     Workbook book = fixture();
     book.deleteRows(5, 2);
     EXPECT_EQ(book.rowCount(), 11);
@@ -147,7 +155,8 @@ TEST(WorkbookRows, DeletedRowsShrinkRangesAndReferencesIntoThemBreak) {
     EXPECT_TRUE(cells.contains("Date!A3 text TOTAL"));
 }
 
-TEST(WorkbookRows, TwentyThousandCopiesAndTheRowLimit) {
+TEST(WorkbookRows, TwentyThousandCopiesAndTheRowLimit)
+{
     Workbook book = fixture();
     book.insertCopiedRows(12, 12, 12, 20000);
     EXPECT_EQ(book.rowCount(), 20013);
@@ -164,7 +173,8 @@ TEST(WorkbookRows, TwentyThousandCopiesAndTheRowLimit) {
     EXPECT_EQ(book.rowCount(), 20012);  // refused before anything moved
 }
 
-TEST(WorkbookFormulas, WrittenFormulasGetComputedResults) {
+TEST(WorkbookFormulas, WrittenFormulasGetComputedResults)
+{
     Workbook book = fixture();
     const struct {
         const char* formula;
@@ -176,22 +186,23 @@ TEST(WorkbookFormulas, WrittenFormulasGetComputedResults) {
         {"-SUM(A3:A12,C3,7)", "number -72"},
     };
     int row = 20;
-    for (const auto& c : cases) book.setFormula(row++, 6, c.formula, 15);
+    for (const auto& c : cases)
+        book.setFormula(row++, 6, c.formula, 15);
     EXPECT_THROW(book.setFormula(row, 6, "AVERAGE(A1:A3)", 15), StoreError);
 
     TempFolder folder;
     const QStringList cells = savedAndRead(book, folder);
     row = 20;
-    for (const auto& c : cases) EXPECT_TRUE(cells.contains(QString("Date!F%1 %2").arg(row++).arg(c.read))) << c.formula;
+    for (const auto& c : cases)
+        EXPECT_TRUE(cells.contains(QString("Date!F%1 %2").arg(row++).arg(c.read))) << c.formula;
 }
 
 namespace {
 
-QByteArray fixtureStream() {
-    return ReadCompoundFile(velmar::test::readBytes(kFixture), kFixture).at("Workbook");
-}
+QByteArray fixtureStream() { return ReadCompoundFile(velmar::test::readBytes(kFixture), kFixture).at("Workbook"); }
 
-QByteArray withRecordAfterBof(QByteArray stream, uint16_t type) {
+QByteArray withRecordAfterBof(QByteArray stream, uint16_t type)
+{
     QByteArray record;
     AppendRecord(record, type, QByteArray(6, '\0'));
     return stream.insert(20, record);
@@ -199,7 +210,8 @@ QByteArray withRecordAfterBof(QByteArray stream, uint16_t type) {
 
 }  // namespace
 
-TEST(WorkbookOpen, FilesThatAreNoUsableWorkbookAreRefusedWithAMessageNamingThem) {
+TEST(WorkbookOpen, FilesThatAreNoUsableWorkbookAreRefusedWithAMessageNamingThem)
+{
     QByteArray biff5 = fixtureStream();
     writeU16(biff5.data() + 4, 0x0500);
     const QByteArray file = velmar::test::readBytes(kFixture);
@@ -214,7 +226,8 @@ TEST(WorkbookOpen, FilesThatAreNoUsableWorkbookAreRefusedWithAMessageNamingThem)
         {"biff5 stream", WriteCompoundFile({{"Book", fixtureStream()}}), "Excel 97-2003"},
         {"other stream", WriteCompoundFile({{"Date", "abc"}}), "nu este un registru de calcul"},
         {"biff5 version", WriteCompoundFile({{"Workbook", biff5}}), "Excel 97-2003"},
-        {"encrypted", WriteCompoundFile({{"Workbook", withRecordAfterBof(fixtureStream(), record::FilePass)}}), "parola"},
+        {"encrypted", WriteCompoundFile({{"Workbook", withRecordAfterBof(fixtureStream(), record::FilePass)}}),
+         "parola"},
         {"cut stream", WriteCompoundFile({{"Workbook", fixtureStream().left(3000)}}), "deteriorat"},
     };
     TempFolder folder;
@@ -232,7 +245,8 @@ TEST(WorkbookOpen, FilesThatAreNoUsableWorkbookAreRefusedWithAMessageNamingThem)
     EXPECT_THROW(Workbook::open(folder.file("missing.xls")), StoreError);
 }
 
-TEST(WorkbookSave, AFailedSaveLeavesNoFile) {
+TEST(WorkbookSave, AFailedSaveLeavesNoFile)
+{
     TempFolder folder;
     Workbook book = fixture();
     const QString path = folder.file("no/such/folder/out.xls");
@@ -245,13 +259,15 @@ TEST(WorkbookSave, AFailedSaveLeavesNoFile) {
     EXPECT_FALSE(QFile::exists(path));
 }
 
-TEST(WorkbookOpen, DamagedWorkbookStreamsGiveAnErrorOrAWorkbookNeverACrash) {
+TEST(WorkbookOpen, DamagedWorkbookStreamsGiveAnErrorOrAWorkbookNeverACrash)
+{
     const QByteArray stream = fixtureStream();
     uint32_t seed = 12345;
     const auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
     for (int round = 0; round < 400; ++round) {
         QByteArray damaged = stream;
-        for (int i = 0; i < 1 + round % 8; ++i) damaged[int(next() % damaged.size())] = char(next() >> 16);
+        for (int i = 0; i < 1 + round % 8; ++i)
+            damaged[int(next() % damaged.size())] = char(next() >> 16);
         try {
             Workbook book = Workbook::fromStream(damaged, "damaged.xls");
             for (int sheet = 1; sheet <= book.sheetCount(); ++sheet) {

@@ -6,7 +6,8 @@
 
 namespace velmar::test {
 
-QStringList xlrdReading(const QString& path) {
+QStringList xlrdReading(const QString& path)
+{
     static const QString script = QStringLiteral(R"(
 import sys, xlrd
 book = xlrd.open_workbook(sys.argv[1], formatting_info=True)

@@ -33,7 +33,9 @@ DbfHeader DbfHeader::parse(const QByteArray& bytes, qint64 fileSize, const QStri
         corrupt(fileName, QStringLiteral("antetul este incomplet"));
     const auto version = std::uint8_t(bytes[0]);
     if (version != kVersionNoMemo)
-        corrupt(fileName, QStringLiteral("versiunea de fisier 0x%1 nu este dBase III/IV fara memo").arg(version, 2, 16, QLatin1Char('0')));
+        corrupt(fileName,
+                QStringLiteral("versiunea de fisier 0x%1 nu este dBase III/IV fara memo")
+                    .arg(version, 2, 16, QLatin1Char('0')));
 
     DbfHeader h;
     h.recordCount_ = u32(bytes, 4);
@@ -55,7 +57,8 @@ DbfHeader DbfHeader::parse(const QByteArray& bytes, qint64 fileSize, const QStri
         f.length = std::uint8_t(d[16]);
         f.decimals = std::uint8_t(d[17]);
         if (!knownType(f.type))
-            corrupt(fileName, QStringLiteral("coloana %1 are tipul necunoscut '%2'").arg(f.name, QChar::fromLatin1(f.type)));
+            corrupt(fileName,
+                    QStringLiteral("coloana %1 are tipul necunoscut '%2'").arg(f.name, QChar::fromLatin1(f.type)));
         if (f.type == 'F')
             f.type = 'N';  // the same text form; dBase IV only computes with it differently
         if (f.name.isEmpty() || f.length == 0 || (f.type == 'D' && f.length != 8))
@@ -67,10 +70,14 @@ DbfHeader DbfHeader::parse(const QByteArray& bytes, qint64 fileSize, const QStri
     if (at >= headerLength || bytes[at] != kTerminator || h.fields_.empty())
         corrupt(fileName, QStringLiteral("lista coloanelor nu se termina corect"));
     if (offset != h.recordLength_)
-        corrupt(fileName, QStringLiteral("lungimea inregistrarii (%1) nu corespunde coloanelor (%2)").arg(h.recordLength_).arg(offset));
+        corrupt(fileName,
+                QStringLiteral("lungimea inregistrarii (%1) nu corespunde coloanelor (%2)")
+                    .arg(h.recordLength_)
+                    .arg(offset));
     const qint64 dataEnd = qint64(headerLength) + qint64(h.recordCount_) * h.recordLength_;
     if (dataEnd > fileSize)
-        corrupt(fileName, QStringLiteral("numarul de inregistrari (%1) depaseste sfarsitul fisierului").arg(h.recordCount_));
+        corrupt(fileName,
+                QStringLiteral("numarul de inregistrari (%1) depaseste sfarsitul fisierului").arg(h.recordCount_));
     return h;
 }
 

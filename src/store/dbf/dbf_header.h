@@ -20,7 +20,7 @@ public:
 
     const std::vector<DbfField>& fields() const { return fields_; }
     const std::vector<int>& offsets() const { return offsets_; }  // of each field inside a record
-    int fieldIndex(QStringView name) const;                        // -1 when absent; without regard to case
+    int fieldIndex(QStringView name) const;                       // -1 when absent; without regard to case
     std::uint32_t recordCount() const { return recordCount_; }
     int headerLength() const { return int(raw_.size()); }
     int recordLength() const { return recordLength_; }

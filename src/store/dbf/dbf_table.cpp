@@ -93,7 +93,10 @@ Cell DbfTable::cell(size_t row, int column) const
     return col.texts[row];
 }
 
-bool DbfTable::isNull(size_t row, int column) const { return std::holds_alternative<std::monostate>(cell(row, column)); }
+bool DbfTable::isNull(size_t row, int column) const
+{
+    return std::holds_alternative<std::monostate>(cell(row, column));
+}
 
 Cell DbfTable::normalized(int column, const Cell& value) const
 {

@@ -41,8 +41,8 @@ public:
     bool hasChanges() const { return !dirtyRows_.empty() || rowCount() != rowsOnDisk_ || !existsOnDisk_; }
     // The writes that bring the file in line with memory (records, header date and count, end marker).
     FileChange pendingChange(QDate today) const;
-    void markSaved();          // after pendingChange has been applied
-    void save(QDate today);    // applies pendingChange directly: for private work tables only
+    void markSaved();        // after pendingChange has been applied
+    void save(QDate today);  // applies pendingChange directly: for private work tables only
 
     // Whole-file rewrites: the deleted rows dropped, or one more column (empty in every row).
     FileChange packChange(QDate today) const;
@@ -50,16 +50,17 @@ public:
 
 private:
     struct Column {
-        std::vector<std::int64_t> ints;  // N without decimals
-        std::vector<std::uint8_t> nulls; // ... and which of them are empty
-        std::vector<double> reals;       // N with decimals, NaN when empty
-        std::vector<std::string> texts;  // C and D; an empty D is null
+        std::vector<std::int64_t> ints;   // N without decimals
+        std::vector<std::uint8_t> nulls;  // ... and which of them are empty
+        std::vector<double> reals;        // N with decimals, NaN when empty
+        std::vector<std::string> texts;   // C and D; an empty D is null
     };
 
     void store(size_t row, int column, const Cell& value);
     std::vector<size_t> allRows() const;
     QByteArray encodeRecord(size_t row) const;
-    QByteArray wholeFile(const DbfHeader& header, const std::vector<size_t>& rows, bool addEmptyField, QDate today) const;
+    QByteArray wholeFile(const DbfHeader& header, const std::vector<size_t>& rows, bool addEmptyField,
+                         QDate today) const;
     void resizeColumns(size_t rows);
 
     QString path_;

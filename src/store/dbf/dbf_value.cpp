@@ -59,7 +59,8 @@ Cell decodeDate(std::string_view text)
 std::string decimalText(std::int64_t scaled, int decimals)
 {
     const bool negative = scaled < 0;
-    std::string digits = std::to_string(negative ? -static_cast<unsigned long long>(scaled) : static_cast<unsigned long long>(scaled));
+    std::string digits =
+        std::to_string(negative ? -static_cast<unsigned long long>(scaled) : static_cast<unsigned long long>(scaled));
     if (decimals > 0) {
         if (int(digits.size()) <= decimals)
             digits.insert(0, size_t(decimals + 1 - int(digits.size())), '0');
@@ -103,7 +104,8 @@ Cell normalizeNumber(const DbfField& field, const Cell& value, const QString& ta
             if (!parsed) {
                 if (QString::fromStdString(*text).trimmed().isEmpty())
                     return {};
-                refuse(tableName, field, QStringLiteral("valoarea \"%1\" nu este un numar").arg(QString::fromStdString(*text)));
+                refuse(tableName, field,
+                       QStringLiteral("valoarea \"%1\" nu este un numar").arg(QString::fromStdString(*text)));
             }
             number = *parsed;
         }
@@ -116,7 +118,10 @@ Cell normalizeNumber(const DbfField& field, const Cell& value, const QString& ta
     const std::string text = decimalText(scaled, field.decimals);
     if (int(text.size()) > field.length)
         refuse(tableName, field,
-               QStringLiteral("valoarea %1 nu incape in coloana (N %2,%3)").arg(shown).arg(field.length).arg(field.decimals));
+               QStringLiteral("valoarea %1 nu incape in coloana (N %2,%3)")
+                   .arg(shown)
+                   .arg(field.length)
+                   .arg(field.decimals));
     if (field.decimals == 0)
         return scaled;
     return std::strtod(text.c_str(), nullptr);
@@ -167,8 +172,10 @@ Cell normalizeDate(const DbfField& field, const Cell& value, const QString& tabl
 Cell decodeField(const DbfField& field, const char* bytes, CodePage codePage)
 {
     switch (field.type) {
-    case 'N': return decodeNumber(field, trimmed(bytes, field.length));
-    case 'D': return decodeDate(trimmed(bytes, field.length));
+    case 'N':
+        return decodeNumber(field, trimmed(bytes, field.length));
+    case 'D':
+        return decodeDate(trimmed(bytes, field.length));
     default: {
         int end = field.length;
         while (end > 0 && (bytes[end - 1] == ' ' || bytes[end - 1] == '\0'))
@@ -186,8 +193,8 @@ void encodeField(const DbfField& field, const Cell& cell, CodePage codePage, cha
     switch (field.type) {
     case 'N': {
         const std::int64_t scaled = std::holds_alternative<std::int64_t>(cell)
-                                        ? std::get<std::int64_t>(cell)
-                                        : *scaleRoundHalfAway(std::get<double>(cell), field.decimals);
+            ? std::get<std::int64_t>(cell)
+            : *scaleRoundHalfAway(std::get<double>(cell), field.decimals);
         const std::string text = decimalText(scaled, field.decimals);
         std::memcpy(out + field.length - int(text.size()), text.data(), text.size());
         return;
@@ -211,9 +218,12 @@ Cell normalizeForField(const DbfField& field, const Cell& value, CodePage codePa
     if (std::holds_alternative<std::monostate>(value))
         return {};
     switch (field.type) {
-    case 'N': return normalizeNumber(field, value, tableName);
-    case 'D': return normalizeDate(field, value, tableName);
-    default: return normalizeText(field, value, codePage);
+    case 'N':
+        return normalizeNumber(field, value, tableName);
+    case 'D':
+        return normalizeDate(field, value, tableName);
+    default:
+        return normalizeText(field, value, codePage);
     }
 }
 

@@ -17,7 +17,7 @@ class DataFolderLock {
 public:
     static constexpr int kSlots = 64;
     struct Generations {
-        std::uint64_t global = 0;                 // bumped by every commit
+        std::uint64_t global = 0;                      // bumped by every commit
         std::array<std::uint64_t, kSlots> perTable{};  // per table file, by slotOf(file name)
     };
 
@@ -39,7 +39,7 @@ public:
     const QString& folder() const { return folder_; }
     bool isHeld() const { return depth_ > 0; }
     bool isHeldExclusively() const { return depth_ > 0 && mode_ == FileLock::Mode::Exclusive; }
-    Generations generations() const;                // while held
+    Generations generations() const;                 // while held
     Generations bump(const QStringList& filePaths);  // while held exclusively; returns the new numbers
 
     explicit DataFolderLock(QString folder);

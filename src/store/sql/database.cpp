@@ -2,8 +2,8 @@
 #include "store/sql/database.h"
 
 #include "store/clock.h"
-#include "store/file_lookup.h"
 #include "store/file_change.h"
+#include "store/file_lookup.h"
 #include "store/sql/ddl_statement.h"
 #include "store/sql/journal.h"
 #include "store/sql/table_cache.h"
@@ -29,9 +29,12 @@ QString quoted(const QString& name) { return QLatin1Char('"') + name + QLatin1Ch
 QVariant valueOf(sqlite3_stmt* stmt, int column)
 {
     switch (sqlite3_column_type(stmt, column)) {
-    case SQLITE_INTEGER: return QVariant(qint64(sqlite3_column_int64(stmt, column)));
-    case SQLITE_FLOAT: return QVariant(sqlite3_column_double(stmt, column));
-    case SQLITE_NULL: return QVariant();
+    case SQLITE_INTEGER:
+        return QVariant(qint64(sqlite3_column_int64(stmt, column)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(stmt, column));
+    case SQLITE_NULL:
+        return QVariant();
     default:
         return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, column)),
                                  sqlite3_column_bytes(stmt, column));
@@ -48,10 +51,14 @@ int bind(sqlite3_stmt* stmt, int index, const QVariant& value)
     case QMetaType::LongLong:
     case QMetaType::ULongLong:
     case QMetaType::Long:
-    case QMetaType::Bool: return sqlite3_bind_int64(stmt, index, value.toLongLong());
+    case QMetaType::Bool:
+        return sqlite3_bind_int64(stmt, index, value.toLongLong());
     case QMetaType::Double:
-    case QMetaType::Float: return sqlite3_bind_double(stmt, index, value.toDouble());
-    case QMetaType::QDate: return sqlite3_bind_text(stmt, index, value.toDate().toString(Qt::ISODate).toUtf8().constData(), -1, SQLITE_TRANSIENT);
+    case QMetaType::Float:
+        return sqlite3_bind_double(stmt, index, value.toDouble());
+    case QMetaType::QDate:
+        return sqlite3_bind_text(stmt, index, value.toDate().toString(Qt::ISODate).toUtf8().constData(), -1,
+                                 SQLITE_TRANSIENT);
     default: {
         const QByteArray text = value.toString().toUtf8();
         return sqlite3_bind_text(stmt, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
@@ -133,7 +140,8 @@ void Database::registerTable(const QString& sqlName, const QString& path, std::v
 
 void Database::declare(const QString& sqlName)
 {
-    const QByteArray sql = QStringLiteral("CREATE VIRTUAL TABLE %1 USING dbf(%2)").arg(quoted(sqlName), sqlName).toUtf8();
+    const QByteArray sql =
+        QStringLiteral("CREATE VIRTUAL TABLE %1 USING dbf(%2)").arg(quoted(sqlName), sqlName).toUtf8();
     exec(sql.constData());
 }
 
@@ -241,7 +249,8 @@ qint64 Database::run(const QString& sql, const std::vector<QVariantList>& paramR
     qint64 changed = 0;
     for (const QVariantList& params : paramRows) {
         if (params.size() != expected)
-            throw StoreError(QStringLiteral("Instructiunea asteapta %1 parametri, a primit %2").arg(expected).arg(params.size()));
+            throw StoreError(
+                QStringLiteral("Instructiunea asteapta %1 parametri, a primit %2").arg(expected).arg(params.size()));
         sqlite3_reset(stmt.get());
         for (int i = 0; i < params.size(); ++i)
             if (bind(stmt.get(), i + 1, params[i]) != SQLITE_OK)

@@ -142,14 +142,16 @@ int close(sqlite3_vtab_cursor* c)
 std::optional<std::int64_t> wholeNumberOf(sqlite3_value* value)
 {
     switch (sqlite3_value_numeric_type(value)) {
-    case SQLITE_INTEGER: return sqlite3_value_int64(value);
+    case SQLITE_INTEGER:
+        return sqlite3_value_int64(value);
     case SQLITE_FLOAT: {
         const double d = sqlite3_value_double(value);
         if (std::floor(d) == d && std::fabs(d) < 9e18)
             return std::int64_t(d);
         return std::nullopt;
     }
-    default: return std::nullopt;
+    default:
+        return std::nullopt;
     }
 }
 
@@ -232,11 +234,15 @@ int rowid(sqlite3_vtab_cursor* c, sqlite3_int64* out)
 Cell cellOf(sqlite3_value* value)
 {
     switch (sqlite3_value_type(value)) {
-    case SQLITE_INTEGER: return std::int64_t(sqlite3_value_int64(value));
-    case SQLITE_FLOAT: return sqlite3_value_double(value);
-    case SQLITE_NULL: return {};
+    case SQLITE_INTEGER:
+        return std::int64_t(sqlite3_value_int64(value));
+    case SQLITE_FLOAT:
+        return sqlite3_value_double(value);
+    case SQLITE_NULL:
+        return {};
     default:
-        return std::string(reinterpret_cast<const char*>(sqlite3_value_text(value)), size_t(sqlite3_value_bytes(value)));
+        return std::string(reinterpret_cast<const char*>(sqlite3_value_text(value)),
+                           size_t(sqlite3_value_bytes(value)));
     }
 }
 
@@ -261,7 +267,8 @@ int update(sqlite3_vtab* v, int argc, sqlite3_value** argv, sqlite3_int64* newRo
     return guarded(v, [&] {
         DbfVtab* vtab = vtabOf(v);
         if (!vtab->host->writesAllowed())
-            throw StoreError(QStringLiteral("Modificarea tabelei %1 se face doar intr-o tranzactie").arg(vtab->cache->sqlName()));
+            throw StoreError(
+                QStringLiteral("Modificarea tabelei %1 se face doar intr-o tranzactie").arg(vtab->cache->sqlName()));
         TableCache* cache = vtab->cache;
         DbfTable& table = cache->table();
         if (argc == 1) {
@@ -270,7 +277,8 @@ int update(sqlite3_vtab* v, int argc, sqlite3_value** argv, sqlite3_int64* newRo
         }
         const bool inserting = sqlite3_value_type(argv[0]) == SQLITE_NULL;
         size_t target = inserting ? table.rowCount() : size_t(sqlite3_value_int64(argv[0]));
-        if (!inserting && (sqlite3_value_type(argv[1]) != SQLITE_INTEGER || sqlite3_value_int64(argv[1]) != sqlite3_int64(target)))
+        if (!inserting &&
+            (sqlite3_value_type(argv[1]) != SQLITE_INTEGER || sqlite3_value_int64(argv[1]) != sqlite3_int64(target)))
             throw StoreError(QStringLiteral("Numarul randului nu poate fi schimbat"));
         const std::vector<Cell> row = normalizedRow(table, argv + 2, inserting ? std::nullopt : std::optional(target));
         if (inserting) {

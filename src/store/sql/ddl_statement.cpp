@@ -54,9 +54,9 @@ DbfField columnOf(const QString& text)
 
 std::optional<DdlStatement> parseDdl(const QString& sql)
 {
-    static const QRegularExpression create(
-        QStringLiteral(R"(^\s*CREATE\s+TABLE\s+("[^"]+"|\w+)\s*\((.*)\)\s*;?\s*$)"),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression create(QStringLiteral(R"(^\s*CREATE\s+TABLE\s+("[^"]+"|\w+)\s*\((.*)\)\s*;?\s*$)"),
+                                           QRegularExpression::CaseInsensitiveOption |
+                                               QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression addColumn(
         QStringLiteral(R"(^\s*ALTER\s+TABLE\s+("[^"]+"|\w+)\s+ADD\s+(?:COLUMN\s+)?(.*?)\s*;?\s*$)"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);

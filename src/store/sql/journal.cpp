@@ -93,7 +93,7 @@ void restoreEntry(QDataStream& in, const QDir& folder, QStringList& restored)
 bool isComplete(const QByteArray& journal)
 {
     return journal.startsWith(kMagic) && journal.size() >= kMagic.size() + kTrailer.size() + 4 &&
-           journal.mid(journal.size() - 4 - kTrailer.size(), kTrailer.size()) == kTrailer;
+        journal.mid(journal.size() - 4 - kTrailer.size(), kTrailer.size()) == kTrailer;
 }
 
 }  // namespace
@@ -163,6 +163,9 @@ QStringList Journal::recover(const QString& folder)
     return restored;
 }
 
-void Journal::setAfterFileWrittenHook(std::function<void(const QString&)> hook) { afterFileWrittenHook() = std::move(hook); }
+void Journal::setAfterFileWrittenHook(std::function<void(const QString&)> hook)
+{
+    afterFileWrittenHook() = std::move(hook);
+}
 
 }  // namespace velmar
