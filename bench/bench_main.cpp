@@ -20,6 +20,7 @@ int main(int argc, char** argv)
         velmar::bench::registerIndexationBenchmarks(reg);
         velmar::bench::registerPenaltyBenchmarks(reg);
         velmar::bench::registerReportBenchmarks(reg);
+        velmar::bench::registerSheetBenchmarks(reg);
         benchmark::RunSpecifiedBenchmarks();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "velmar-bench: %s\n", e.what());

@@ -12,5 +12,6 @@ void registerIndexationBenchmarks(BenchRegister& reg);    // re-indexing every i
 void registerPenaltyBenchmarks(BenchRegister& reg);       // ComputePenalty on the seed penalty rates
 void registerListOpeningBenchmarks(BenchRegister& reg);   // the contract list window's grid, against the loading alone
 void registerReportBenchmarks(BenchRegister& reg);        // the debts list filled from its template, against from scratch
+void registerSheetBenchmarks(BenchRegister& reg);         // one calculation sheet, against the template filling alone
 
 }  // namespace velmar::bench

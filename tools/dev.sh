@@ -11,6 +11,7 @@ packages=(
   libgtest-dev googletest libbenchmark-dev
   python3 python3-dbfread python3-xlrd python3-olefile
   xvfb xauth fonts-dejavu-core
+  libreoffice-calc-nogui poppler-utils
 )
 
 missing=()
