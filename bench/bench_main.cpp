@@ -22,6 +22,7 @@ int main(int argc, char** argv)
         velmar::bench::registerReportBenchmarks(reg);
         velmar::bench::registerReceiptBenchmarks(reg);
         velmar::bench::registerSlipDebtsBenchmarks(reg);
+        velmar::bench::registerSheetBenchmarks(reg);
         benchmark::RunSpecifiedBenchmarks();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "velmar-bench: %s\n", e.what());

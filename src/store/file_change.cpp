@@ -9,7 +9,7 @@
 
 namespace velmar {
 
-void applyFileChange(const FileChange& change)
+void applyFileChange(const FileChange& change, Durability durability)
 {
     QFile file(change.path);
     if (!file.open(QIODevice::ReadWrite))
@@ -20,7 +20,8 @@ void applyFileChange(const FileChange& change)
     }
     if (change.newSize >= 0 && file.size() != change.newSize && !file.resize(change.newSize))
         throw StoreError(QStringLiteral("Nu pot scrie in fisierul %1: %2").arg(change.path, file.errorString()));
-    syncFile(file);
+    if (durability == Durability::Forced)
+        syncFile(file);
 }
 
 }  // namespace velmar

@@ -18,7 +18,11 @@ struct FileChange {
     qint64 newSize = -1;        // -1: as large as the writes make it, never smaller than before
 };
 
-// Writes the change straight into the file (created when missing) and forces it to the disk.
-void applyFileChange(const FileChange& change);
+// Whether a write waits until the disk holds it. Only a command's private work table, deleted when the
+// command ends and never read after a crash, is left to the system's cache.
+enum class Durability { Forced, Cached };
+
+// Writes the change straight into the file (created when missing), by default forced to the disk.
+void applyFileChange(const FileChange& change, Durability durability = Durability::Forced);
 
 }  // namespace velmar

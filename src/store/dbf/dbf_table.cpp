@@ -202,9 +202,9 @@ void DbfTable::markSaved()
     existsOnDisk_ = true;
 }
 
-void DbfTable::save(QDate today)
+void DbfTable::save(QDate today, Durability durability)
 {
-    applyFileChange(pendingChange(today));
+    applyFileChange(pendingChange(today), durability);
     markSaved();
 }
 

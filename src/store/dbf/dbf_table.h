@@ -41,8 +41,9 @@ public:
     bool hasChanges() const { return !dirtyRows_.empty() || rowCount() != rowsOnDisk_ || !existsOnDisk_; }
     // The writes that bring the file in line with memory (records, header date and count, end marker).
     FileChange pendingChange(QDate today) const;
-    void markSaved();        // after pendingChange has been applied
-    void save(QDate today);  // applies pendingChange directly: for private work tables only
+    void markSaved();  // after pendingChange has been applied
+    // Applies pendingChange directly: for private work tables only.
+    void save(QDate today, Durability durability = Durability::Forced);
 
     // Whole-file rewrites: the deleted rows dropped, or one more column (empty in every row).
     FileChange packChange(QDate today) const;

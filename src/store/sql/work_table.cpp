@@ -36,7 +36,7 @@ void WorkTable::store(const std::vector<std::vector<Cell>>& rows)
         for (size_t column = 0; column < fields_.size(); ++column)
             table.set(row, int(column), table.normalized(int(column), values[column]));
     }
-    table.save(today());
+    table.save(today(), Durability::Cached);
     db_.attach(sqlName_, file_.path());
 }
 
