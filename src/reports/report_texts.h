@@ -37,6 +37,10 @@ inline QString csvWrongCount(const QString& file, int line, int count, int expec
         .arg(expected);
 }
 
+// A band continued over several sheets.
+inline const QString kTotal = QStringLiteral("TOTAL");
+inline const QString kGeneralTotal = QStringLiteral("TOTAL GENERAL");
+
 // The payments slip and the debts list.
 inline const QString kPaymentsSlipCaption = QStringLiteral("Borderou incasari");
 inline const QString kDebtsListCaption = QStringLiteral("Lista Datorii");

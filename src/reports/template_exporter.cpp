@@ -2,6 +2,7 @@
 #include "reports/template_exporter.h"
 
 #include "platform/document_opener.h"
+#include "reports/continued_sheets.h"
 #include "reports/report_texts.h"
 #include "store/file_lookup.h"
 #include "store/folders.h"
@@ -13,6 +14,8 @@
 namespace velmar {
 
 namespace {
+
+using BandCell = TemplateExporter::BandCell;
 
 QString upperTrimmedText(const xls::Workbook& book, int row, int column)
 {
@@ -32,12 +35,6 @@ int takeBandRow(xls::Workbook& book)
             }
     return band;
 }
-
-// What a band cell receives in each copy: the record's number, a column's value, or nothing.
-struct BandCell {
-    int column;
-    int datasetColumn;  // -1: the record's number
-};
 
 std::vector<BandCell> bandCells(const xls::Workbook& book, int band, const ReportDataset& dataset)
 {
@@ -95,7 +92,8 @@ void TemplateExporter::ReplaceTag(const QString& tag, const QString& text)
 }
 
 // All copies of the band go in at once, then their cells are written: the same sheet as inserting one
-// copy per record, in time linear in the records.
+// copy per record, in time linear in the records. More records than a sheet holds go on over copies of
+// the sheet, numbered on from one sheet to the next.
 void TemplateExporter::FillBand(const ReportDataset& dataset)
 {
     xls::Workbook& book = openBook();
@@ -103,11 +101,29 @@ void TemplateExporter::FillBand(const ReportDataset& dataset)
     if (band == 0)
         return;
     const std::vector<BandCell> cells = bandCells(book, band, dataset);
-    const int count = int(dataset.rows.size());
+    const std::vector<int> shares = SheetShares(book, int(dataset.rows.size()));
+    const std::vector<int> sheets = AddContinuationSheets(book, int(shares.size()));
+    std::vector<int> rowsAfterBand;
+    int first = 0;
+    for (size_t page = 0; page < sheets.size(); ++page) {
+        book.selectSheet(sheets[page]);
+        fillSheet(book, band, cells, dataset, first, shares[page]);
+        first += shares[page];
+        rowsAfterBand.push_back(band + shares[page]);
+    }
+    if (sheets.size() > 1)
+        AddGeneralTotal(book, sheets, rowsAfterBand);
+    book.selectSheet(sheets.front());
+}
+
+void TemplateExporter::fillSheet(xls::Workbook& book, int band, const std::vector<BandCell>& cells,
+                                 const ReportDataset& dataset, int first, int count) const
+{
     if (count > 0)
         book.insertCopiedRows(band, band, band, count);
-    for (int record = 0; record < count; ++record) {
-        const int row = band + record;
+    for (int i = 0; i < count; ++i) {
+        const int row = band + i;
+        const int record = first + i;
         const QVariantList& values = dataset.rows[size_t(record)];
         for (const BandCell& cell : cells) {
             if (cell.datasetColumn < 0) {

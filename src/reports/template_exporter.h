@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <optional>
+#include <vector>
 
 namespace velmar {
 
@@ -22,7 +23,8 @@ public:
     // Writes `text` into every cell whose trimmed text equals `tag`, letter case aside.
     void ReplaceTag(const QString& tag, const QString& text);
     // One copy of the band row per record, in order: "%NRCRT" gets the record's number from 1, "#COLUMN"
-    // the record's value; the band row itself is removed. Nothing happens without a "#DBF" cell.
+    // the record's value; the band row itself is removed. Nothing happens without a "#DBF" cell. Records
+    // beyond what the sheet holds go on over further sheets (see continued_sheets.h).
     void FillBand(const ReportDataset& dataset);
     // Numeric values equal to 0 are written as empty cells while set; OpenTemplate clears it.
     void setBlankZeros(bool blank) { blankZeros_ = blank; }
@@ -37,8 +39,16 @@ public:
     bool isOpen() const { return book_.has_value(); }
     const QString& lastReport() const { return lastReport_; }
 
+    // What a band cell receives in each copy: the record's number or a column's value.
+    struct BandCell {
+        int column;
+        int datasetColumn;  // -1: the record's number
+    };
+
 private:
     xls::Workbook& openBook();
+    void fillSheet(xls::Workbook& book, int band, const std::vector<BandCell>& cells, const ReportDataset& dataset,
+                   int first, int count) const;
 
     DocumentOpener& opener_;
     std::optional<xls::Workbook> book_;

@@ -14,7 +14,7 @@ constexpr uint16_t Formula = 0x0006, Eof = 0x000A, ExternSheet = 0x0017, Name = 
                    MulBlank = 0x00BE, RString = 0x00D6, DbCell = 0x00D7, MergedCells = 0x00E5, Sst = 0x00FC,
                    LabelSst = 0x00FD, ExtSst = 0x00FF, SupBook = 0x01AE, Dimensions = 0x0200, Blank = 0x0201,
                    Number = 0x0203, Label = 0x0204, BoolErr = 0x0205, String = 0x0207, Row = 0x0208, Index = 0x020B,
-                   Array = 0x0221, Table = 0x0236, Rk = 0x027E, SharedFormula = 0x04BC, Bof = 0x0809;
+                   Array = 0x0221, Table = 0x0236, Window2 = 0x023E, Rk = 0x027E, SharedFormula = 0x04BC, Bof = 0x0809;
 }  // namespace record
 
 constexpr int kMaxRecordData = 8224;

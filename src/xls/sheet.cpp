@@ -435,6 +435,17 @@ void Sheet::copyMergedRanges(int firstRow, int lastRow, int offset)
     }
 }
 
+Sheet Sheet::unselectedCopy() const
+{
+    constexpr uint16_t kSelected = 0x0200, kShownInWindow = 0x0400;
+    Sheet copy(*this);
+    for (auto* records : {&copy.head_, &copy.tail_})
+        for (BiffRecord& record : *records)
+            if (record.type == record::Window2 && record.data.size() >= 2)
+                writeU16(record.data.data(), readU16(record.data.constData()) & ~(kSelected | kShownInWindow));
+    return copy;
+}
+
 QByteArray Sheet::cellTable(qsizetype tableOffset, const std::vector<uint32_t>& stringIndex,
                             std::vector<uint32_t>& dbCellOffsets) const
 {

@@ -110,6 +110,9 @@ public:
     // Merged ranges lying within rows first..last are repeated `offset` rows lower.
     void copyMergedRanges(int firstRow, int lastRow, int offset);
 
+    // A copy of the sheet that is not selected: only one tab of a workbook opens selected.
+    Sheet unselectedCopy() const;
+
     // The substream from BOF to EOF; `streamOffset` is where it will start in the workbook stream.
     // `stringIndex` turns a cell's string index into its index in the saved string table.
     QByteArray serialize(qsizetype streamOffset, const std::vector<uint32_t>& stringIndex) const;

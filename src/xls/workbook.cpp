@@ -14,6 +14,7 @@
 
 #include <QFile>
 #include <QSet>
+#include <algorithm>
 #include <stdexcept>
 
 namespace velmar::xls {
@@ -116,11 +117,18 @@ struct Workbook::Impl {
         sheet().mapRows(map);
     }
 
-    QByteArray workbookStream()
+    void recalculate()
     {
         for (size_t s = 0; s < sheets.size(); ++s)
-            if (changed[s])
+            if (changed[s]) {
                 RecalculateFormulas(sheets[s], strings);
+                changed[s] = false;
+            }
+    }
+
+    QByteArray workbookStream()
+    {
+        recalculate();
         const SavedStrings saved = CollectStrings(sheets, strings);
         QByteArray stream = globals.serialize(saved);
         for (size_t s = 0; s < sheets.size(); ++s) {
@@ -225,6 +233,39 @@ void Workbook::selectSheet(int index)
         throw StoreError(texts::noSuchSheet(index, d->fileName));
     d->active = index - 1;
 }
+
+void Workbook::checkNewSheetName(const QString& name, int renamed) const
+{
+    static const QString forbidden = QStringLiteral(":\\/?*[]");
+    const bool allowed = !name.isEmpty() && name.size() <= kMaxSheetNameLength &&
+        std::none_of(name.begin(), name.end(), [](QChar c) { return forbidden.contains(c); });
+    bool taken = false;
+    for (int s = 0; s < sheetCount(); ++s)
+        taken = taken || (s != renamed - 1 && d->globals.sheetName(s).compare(name, Qt::CaseInsensitive) == 0);
+    if (!allowed || taken)
+        throw StoreError(texts::badSheetName(name));
+}
+
+int Workbook::appendSheetCopy(int index, const QString& name)
+{
+    if (index < 1 || index > sheetCount() || !d->sheets[index - 1].isWorksheet())
+        throw StoreError(texts::noSuchSheet(index, d->fileName));
+    checkNewSheetName(name, 0);
+    d->globals.appendSheetLike(index - 1, name);
+    d->sheets.push_back(d->sheets[index - 1].unselectedCopy());
+    d->changed.push_back(true);
+    return sheetCount();
+}
+
+void Workbook::renameSheet(int index, const QString& name)
+{
+    if (index < 1 || index > sheetCount())
+        throw StoreError(texts::noSuchSheet(index, d->fileName));
+    checkNewSheetName(name, index);
+    d->globals.renameSheet(index - 1, name);
+}
+
+void Workbook::recalculate() { d->recalculate(); }
 
 int Workbook::activeSheet() const { return d->active + 1; }
 int Workbook::rowCount() const { return d->sheet().lastRow() + 1; }

@@ -40,12 +40,21 @@ public:
     // Cached results of the formulas of changed sheets are computed again before the workbook is
     // written. `save` writes a temporary file beside `path` and renames it: never a half-written file.
     QByteArray toFileBytes();
+    // Computes the cached results of the changed sheets' formulas now, as saving would.
+    void recalculate();
     void save(const QString& path);
 
     int sheetCount() const;
     QString sheetName(int index) const;  // 1 = first
     void selectSheet(int index);         // throws StoreError when there is no such sheet
     int activeSheet() const;
+    // A copy of worksheet `index` (cells, formats, print settings; not the names scoped to it) added
+    // after the last sheet as `name`, not selected; returns its index. Throws StoreError for a name a
+    // workbook cannot hold (empty, over 31 characters, one of : \\ / ? * [ ], or already taken).
+    int appendSheetCopy(int index, const QString& name);
+    // The same rules for the new name as for a copy's.
+    void renameSheet(int index, const QString& name);
+    static constexpr int kMaxSheetNameLength = 31;
 
     // The active sheet. Rows and columns count from 1 (row 65536, column 256 at most).
     int rowCount() const;                       // the last row holding a cell, 0 for an empty sheet
@@ -79,6 +88,8 @@ public:
 private:
     struct Impl;
     explicit Workbook(std::unique_ptr<Impl> impl);
+    // Throws StoreError for a name no sheet may take (sheet `renamed` may keep its own; 0: none).
+    void checkNewSheetName(const QString& name, int renamed) const;
     std::unique_ptr<Impl> d;
 };
 

@@ -64,8 +64,10 @@ WorkbookGlobals WorkbookGlobals::parse(std::vector<BiffRecord> records, const QS
             globals.strings_ = ReadSharedStrings(record);
             break;
         case record::SupBook:
-            if (record.data.size() == 4 && readU16(record.data.constData() + 2) == kOwnWorkbookMarker)
+            if (record.data.size() == 4 && readU16(record.data.constData() + 2) == kOwnWorkbookMarker) {
                 globals.ownSupBook_ = supBooks;
+                globals.ownSupBookRecord_ = int(i);
+            }
             ++supBooks;
             break;
         case record::ExternSheet: {
@@ -103,6 +105,28 @@ QString WorkbookGlobals::sheetName(int index) const
     for (int i = 0; i < count && !in.atEnd(); ++i)
         name.append(QChar(wide ? in.u16() : in.u8()));
     return name;
+}
+
+void WorkbookGlobals::appendSheetLike(int source, const QString& name)
+{
+    const size_t at = boundSheets_.back() + 1;
+    records_.insert(records_.begin() + qsizetype(at), records_.at(boundSheets_.at(source)));
+    boundSheets_.push_back(at);
+    if (ownSupBookRecord_ >= int(at))
+        ++ownSupBookRecord_;
+    if (ownSupBookRecord_ >= 0)
+        writeU16(records_[size_t(ownSupBookRecord_)].data.data(), uint16_t(boundSheets_.size()));
+    renameSheet(int(boundSheets_.size()) - 1, name);
+}
+
+void WorkbookGlobals::renameSheet(int index, const QString& name)
+{
+    QByteArray& data = records_.at(boundSheets_.at(index)).data;
+    data.truncate(6);
+    ByteWriter w(data);
+    w.u8(uint8_t(name.size())).u8(0x01);
+    for (const QChar c : name)
+        w.u16(c.unicode());
 }
 
 bool WorkbookGlobals::externRefersTo(uint16_t index, int sheet) const

@@ -31,6 +31,11 @@ public:
     std::vector<uint32_t> sheetOffsets() const;
     QString sheetName(int index) const;  // 0-based
 
+    // A sheet entry after the last one, as `source`'s (0-based) but named `name`; the own workbook's
+    // sheet count follows.
+    void appendSheetLike(int source, const QString& name);
+    void renameSheet(int index, const QString& name);
+
     // Whether EXTERNSHEET entry `index` points at sheet `sheet` (0-based) of this workbook.
     bool externRefersTo(uint16_t index, int sheet) const;
     void mapNameRows(const SheetReferences& scope, const RowRangeMap& map);
@@ -49,6 +54,7 @@ private:
     std::vector<qsizetype> offsetFields_;
     std::vector<ExternSheet> externSheets_;
     int ownSupBook_ = -1;
+    int ownSupBookRecord_ = -1;  // index into records_
     std::vector<SharedString> strings_;
 };
 

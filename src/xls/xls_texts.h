@@ -33,6 +33,10 @@ inline QString tooManyRows(const QString& file)
 {
     return QStringLiteral("Registrul %1 nu poate avea mai mult de 65536 de randuri.").arg(file);
 }
+inline QString badSheetName(const QString& name)
+{
+    return QStringLiteral("Numele de foaie \"%1\" nu este permis intr-un registru Excel 97-2003.").arg(name);
+}
 inline QString badCell(int row, int column)
 {
     return QStringLiteral("Celula (%1, %2) nu exista intr-un registru Excel 97-2003.").arg(row).arg(column);

@@ -3,12 +3,16 @@
 #include "platform/document_opener.h"
 #include "report_cells.h"
 #include "report_samples.h"
+#include "reports/continued_sheets.h"
 #include "reports/template_exporter.h"
 #include "store/store_error.h"
 #include "support/golden.h"
 #include "support/temp_folder.h"
 #include "xls/workbook.h"
 
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 namespace velmar {
@@ -146,6 +150,96 @@ TEST_F(TemplateExporterTest, ALongListKeepsEveryRecord)
     EXPECT_EQ(book.formulaText(6 + 5001, 8), QStringLiteral("SUM(H6:H5006)"));
     EXPECT_EQ(book.cell(6 + 5001, 8).number, 4999.0 * 5000 / 2);
     EXPECT_EQ(book.cell(6 + 5001, 10).number, 4999.0 * 5000 / 2 + 35 * 5000);
+}
+
+TEST(SheetShares, RecordsGoOnOverFurtherSheetsKeepingARowForTheGeneralTotal)
+{
+    test::TempFolder folder;
+    const xls::Workbook book = xls::Workbook::open(test::writeTemplate(folder, CarriedTemplate::Datorii, "t.xls"));
+    ASSERT_EQ(book.rowCount(), 8);  // the band and the totals below the headings
+    const int room = 65536 - 8;
+    const struct {
+        int records;
+        std::vector<int> shares;
+    } cases[] = {
+        {0, {0}},
+        {room, {room}},
+        {room + 1, {room - 1, 2}},
+        {2 * (room - 1), {room - 1, room - 1}},
+        {2 * (room - 1) + 1, {room - 1, room - 1, 1}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SheetShares(book, c.records), c.shares) << c.records;
+}
+
+// The bench register's debts today are three sheets long; 70,000 records show the same on two. Every
+// sheet has the headings and the totals of its own rows, the numbering runs on, and the last one ends
+// with the general total; LibreOffice reads every sheet back with those sums.
+TEST_F(TemplateExporterTest, ALongerListThanASheetGoesOnOverFurtherSheets)
+{
+    constexpr int kRecords = 70000;
+    open(CarriedTemplate::Datorii);
+    exporter.ReplaceTag(QStringLiteral("#LADATA"), QStringLiteral("La data de 11.12.2026"));
+    ReportDataset data = test::debtRecords();
+    const QVariantList first = data.rows.front();
+    data.rows.clear();
+    for (int i = 0; i < kRecords; ++i) {
+        QVariantList values = first;
+        values[5] = i % 1000;  // RESTANTA
+        data.rows.push_back(values);
+    }
+    exporter.FillBand(data);
+    const QString report = save();
+
+    xls::Workbook book = xls::Workbook::open(report);
+    ASSERT_EQ(book.sheetCount(), 2);
+    EXPECT_EQ(book.sheetName(1), "Datorii 1 din 2");
+    EXPECT_EQ(book.sheetName(2), "Datorii 2 din 2");
+    const int onFirst = 65536 - 8 - 1;
+    EXPECT_EQ(book.cellText(3, 4), "La data de 11.12.2026");
+    EXPECT_EQ(book.cell(6 + onFirst, 1).number, onFirst);
+    EXPECT_EQ(book.cellText(7 + onFirst, 5), "TOTAL");
+    book.selectSheet(2);
+    EXPECT_EQ(book.cellText(3, 4), "La data de 11.12.2026");
+    EXPECT_EQ(book.cell(7, 1).number, onFirst + 1);
+    const int onSecond = kRecords - onFirst;
+    EXPECT_EQ(book.cell(6 + onSecond, 1).number, kRecords);
+    EXPECT_EQ(book.formulaText(7 + onSecond, 7), QStringLiteral("SUM(G6:G%1)").arg(6 + onSecond));
+    EXPECT_EQ(book.cellText(8 + onSecond, 5), "TOTAL GENERAL");
+    EXPECT_EQ(book.rowCount(), 8 + onSecond);
+
+    const QString office = QStandardPaths::findExecutable("soffice");
+    if (office.isEmpty())
+        GTEST_SKIP() << "LibreOffice is not installed";
+    QProcess convert;
+    convert.start(office,
+                  {"-env:UserInstallation=file://" + folder.file("lo-profile"), "--headless", "--convert-to",
+                   "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false,false,-1", "--outdir",
+                   folder.file("csv"), report});
+    ASSERT_TRUE(convert.waitForFinished(300000));
+    qint64 sums[2] = {0, 0};  // RESTANTA, Total over every sheet's rows
+    QStringList lastTotals;
+    for (const char* sheet : {"Datorii 1 din 2", "Datorii 2 din 2"}) {
+        QFile csv(folder.file(QStringLiteral("csv/report-%1.csv").arg(sheet)));
+        ASSERT_TRUE(csv.open(QIODevice::ReadOnly)) << sheet;
+        const QList<QByteArray> lines = csv.readAll().split('\n');
+        qint64 restanta = 0, total = 0;
+        int line = 6;
+        for (; !lines.value(line).contains("TOTAL"); ++line) {
+            const QList<QByteArray> cells = lines[line].split(',');
+            restanta += cells.value(6).toLongLong();
+            total += cells.value(8).toLongLong();
+        }
+        const QList<QByteArray> totals = lines[line].split(',');
+        EXPECT_EQ(totals.value(6).toLongLong(), restanta) << sheet;
+        EXPECT_EQ(totals.value(8).toLongLong(), total) << sheet;
+        sums[0] += restanta;
+        sums[1] += total;
+        lastTotals = QString::fromUtf8(lines.value(line + 1)).split(u',');
+    }
+    EXPECT_EQ(lastTotals.value(4), "TOTAL GENERAL");
+    EXPECT_EQ(lastTotals.value(6).toLongLong(), sums[0]);
+    EXPECT_EQ(lastTotals.value(8).toLongLong(), sums[1]);
 }
 
 TEST_F(TemplateExporterTest, AMissingTemplateOpensNothingAndItsUseIsRefusedByName)

@@ -2,6 +2,7 @@
 // sheet referring to the first): reading, writing cells, inserting and deleting rows, saving, and the
 // files it refuses. xlrd, an independent reader, checks what we save.
 #include "store/store_error.h"
+#include "support/python_check.h"
 #include "support/temp_folder.h"
 #include "xls/biff_record.h"
 #include "xls/byte_io.h"
@@ -283,4 +284,54 @@ TEST(WorkbookOpen, DamagedWorkbookStreamsGiveAnErrorOrAWorkbookNeverACrash)
         } catch (const StoreError&) {
         }
     }
+}
+
+// A copied sheet is a sheet of its own: the same cells, merged ranges and formulas under its own name,
+// changed without touching the original, and never opened selected beside it.
+TEST(WorkbookSheets, ACopyIsAnIndependentUnselectedSheetAfterTheLast)
+{
+    Workbook book = fixture();
+    EXPECT_EQ(book.appendSheetCopy(1, QString::fromUtf8("Copie ăș")), 3);
+    ASSERT_EQ(book.sheetCount(), 3);
+    EXPECT_EQ(book.sheetName(3), QString::fromUtf8("Copie ăș"));
+    book.selectSheet(3);
+    book.setText(1, 6, "doar in copie");
+    book.renameSheet(1, "Prima");
+
+    TempFolder folder;
+    const QString path = folder.file("copied.xls");
+    book.save(path);
+    const QStringList original = velmar::test::xlrdReading(kFixture);
+    const QStringList saved = velmar::test::xlrdReading(path);
+    for (const QString& line : original) {
+        if (!line.startsWith("Date!") && !line.startsWith("merged Date"))
+            continue;
+        const QString copied = QString(line).replace("Date", QString::fromUtf8("Copie ăș"));
+        EXPECT_TRUE(saved.contains(QString(line).replace("Date", "Prima"))) << line.toStdString();
+        EXPECT_TRUE(saved.contains(copied)) << copied.toStdString();
+    }
+    EXPECT_TRUE(saved.contains(QString::fromUtf8("Copie ăș!F1 text doar in copie")));
+    EXPECT_FALSE(saved.contains("Prima!F1 text doar in copie"));
+
+    const velmar::test::PythonRun selected =
+        velmar::test::runPython("import sys, xlrd\n"
+                                "book = xlrd.open_workbook(sys.argv[1])\n"
+                                "print(' '.join('%d' % s.sheet_selected for s in book.sheets()))\n",
+                                {path});
+    EXPECT_EQ(selected.out.trimmed(), "1 0 0") << selected.err.toStdString();
+}
+
+TEST(WorkbookSheets, NamesNoWorkbookCanHoldAreRefused)
+{
+    Workbook book = fixture();
+    const QString refused[] = {"", QString(32, 'x'), "a/b", "a\\b", "a:b", "a?", "a*", "[a]", "date"};
+    for (const QString& name : refused) {
+        EXPECT_THROW(book.appendSheetCopy(1, name), StoreError) << name.toStdString();
+        EXPECT_THROW(book.renameSheet(2, name), StoreError) << name.toStdString();
+    }
+    EXPECT_THROW(book.appendSheetCopy(1, "ALTA"), StoreError);
+    EXPECT_EQ(book.sheetCount(), 2);
+    EXPECT_NO_THROW(book.renameSheet(2, "alta"));  // a sheet may change the case of its own name
+    EXPECT_NO_THROW(book.appendSheetCopy(1, QString(31, 'x')));
+    EXPECT_THROW(book.appendSheetCopy(4, "Alta2"), StoreError);
 }
