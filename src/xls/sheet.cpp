@@ -446,10 +446,15 @@ Sheet Sheet::unselectedCopy() const
     return copy;
 }
 
-QByteArray Sheet::cellTable(qsizetype tableOffset, const std::vector<uint32_t>& stringIndex,
+void Sheet::appendCellTable(QByteArray& out, qsizetype streamOffset, const std::vector<uint32_t>& stringIndex,
                             std::vector<uint32_t>& dbCellOffsets) const
 {
-    QByteArray out;
+    constexpr qsizetype kBytesPerCellGuess = 16;
+    qsizetype cells = 0;
+    for (const Row& row : rows_)
+        cells += qsizetype(row.cells.size()) + 1;
+    out.reserve(out.size() + cells * kBytesPerCellGuess);
+    QByteArray data;  // one cell record's data at a time, its room kept from cell to cell
     const int rowCount = int(rows_.size());
     for (int blockStart = 0; blockStart < rowCount; blockStart += kRowsPerBlock) {
         const int blockEnd = std::min(rowCount, blockStart + kRowsPerBlock);
@@ -486,7 +491,7 @@ QByteArray Sheet::cellTable(qsizetype tableOffset, const std::vector<uint32_t>& 
             if (!row.cells.empty())
                 previous = out.size();
             for (const Cell& cell : row.cells) {
-                QByteArray data;
+                data.resize(0);
                 ByteWriter w(data);
                 writeCellHeader(w, r, cell);
                 switch (cell.kind) {
@@ -529,10 +534,9 @@ QByteArray Sheet::cellTable(qsizetype tableOffset, const std::vector<uint32_t>& 
             }
         }
         writeU32(dbCell.data(), uint32_t(out.size() - firstRowRecord));
-        dbCellOffsets.push_back(uint32_t(tableOffset + out.size()));
+        dbCellOffsets.push_back(uint32_t(streamOffset + out.size()));
         AppendRecord(out, record::DbCell, dbCell);
     }
-    return out;
 }
 
 QByteArray Sheet::serialize(qsizetype streamOffset, const std::vector<uint32_t>& stringIndex) const
@@ -588,7 +592,7 @@ QByteArray Sheet::serialize(qsizetype streamOffset, const std::vector<uint32_t>&
     appendDimensions();  // directly before the cell table
 
     std::vector<uint32_t> dbCells;
-    out.append(cellTable(streamOffset + out.size(), stringIndex, dbCells));
+    appendCellTable(out, streamOffset, stringIndex, dbCells);
 
     const auto appendMerged = [&] {
         for (size_t i = 0; i < merged_.size(); i += kMergesPerRecord) {

@@ -121,7 +121,8 @@ private:
     void parseCellRecord(const BiffRecord& record, SharedStringTable& strings);
     void resolveSharedFormulas();
     Cell& put(int row, int column, uint16_t xf);
-    QByteArray cellTable(qsizetype tableOffset, const std::vector<uint32_t>& stringIndex,
+    // The ROW, cell and DBCELL records; `streamOffset` is where `out` starts in the workbook stream.
+    void appendCellTable(QByteArray& out, qsizetype streamOffset, const std::vector<uint32_t>& stringIndex,
                          std::vector<uint32_t>& dbCellOffsets) const;
 
     bool worksheet_ = true;

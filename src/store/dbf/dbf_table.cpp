@@ -25,6 +25,7 @@ DbfTable DbfTable::load(const QString& path)
 
     DbfTable t;
     t.path_ = path;
+    t.name_ = QFileInfo(path).completeBaseName();
     t.header_ = DbfHeader::parse(bytes, bytes.size(), path);
     const size_t count = t.header_.recordCount();
     const int recordLength = t.header_.recordLength();
@@ -53,13 +54,12 @@ DbfTable DbfTable::create(const QString& path, const std::vector<DbfField>& fiel
 {
     DbfTable t;
     t.path_ = path;
+    t.name_ = QFileInfo(path).completeBaseName();
     t.header_ = DbfHeader::forNewTable(fields, languageDriver);
     t.columns_.resize(fields.size());
     t.existsOnDisk_ = false;
     return t;
 }
-
-QString DbfTable::name() const { return QFileInfo(path_).completeBaseName(); }
 
 size_t DbfTable::liveRowCount() const { return size_t(std::count(deleted_.begin(), deleted_.end(), 0)); }
 

@@ -20,7 +20,7 @@ public:
     static DbfTable create(const QString& path, const std::vector<DbfField>& fields, std::uint8_t languageDriver);
 
     const QString& path() const { return path_; }
-    QString name() const;  // the file's base name, as it is spelled on disk
+    const QString& name() const { return name_; }  // the file's base name, as it is spelled on disk
     const DbfHeader& header() const { return header_; }
     const std::vector<DbfField>& fields() const { return header_.fields(); }
     bool hasColumn(QStringView name) const { return header_.fieldIndex(name) >= 0; }
@@ -65,6 +65,7 @@ private:
     void resizeColumns(size_t rows);
 
     QString path_;
+    QString name_;
     DbfHeader header_;
     std::vector<Column> columns_;
     std::vector<std::uint8_t> deleted_;

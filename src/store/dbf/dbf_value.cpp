@@ -89,14 +89,16 @@ std::optional<double> numberFromText(const std::string& text)
 Cell normalizeNumber(const DbfField& field, const Cell& value, const QString& tableName)
 {
     std::int64_t scaled = 0;
-    QString shown;
-    if (const auto* whole = std::get_if<std::int64_t>(&value); whole && field.decimals == 0) {
+    double number = 0;
+    const auto* whole = std::get_if<std::int64_t>(&value);
+    const bool exact = whole && field.decimals == 0;
+    // The value as the user would read it, made only for a refusal.
+    const auto shown = [&] { return exact ? QString::number(*whole) : formatNumber(number); };
+    if (exact) {
         scaled = *whole;
-        shown = QString::number(*whole);
     } else {
-        double number = 0;
-        if (const auto* w = std::get_if<std::int64_t>(&value))
-            number = double(*w);
+        if (whole)
+            number = double(*whole);
         else if (const auto* d = std::get_if<double>(&value))
             number = *d;
         else if (const auto* text = std::get_if<std::string>(&value)) {
@@ -109,17 +111,16 @@ Cell normalizeNumber(const DbfField& field, const Cell& value, const QString& ta
             }
             number = *parsed;
         }
-        shown = formatNumber(number);
         const auto rounded = scaleRoundHalfAway(number, field.decimals);
         if (!rounded)
-            refuse(tableName, field, QStringLiteral("valoarea %1 nu poate fi memorata").arg(shown));
+            refuse(tableName, field, QStringLiteral("valoarea %1 nu poate fi memorata").arg(shown()));
         scaled = *rounded;
     }
     const std::string text = decimalText(scaled, field.decimals);
     if (int(text.size()) > field.length)
         refuse(tableName, field,
                QStringLiteral("valoarea %1 nu incape in coloana (N %2,%3)")
-                   .arg(shown)
+                   .arg(shown())
                    .arg(field.length)
                    .arg(field.decimals));
     if (field.decimals == 0)
