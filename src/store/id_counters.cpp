@@ -14,11 +14,6 @@ namespace {
 const QString kSection = QStringLiteral("INDEX");
 constexpr qint64 kScale = 10000;  // number settings read back with four decimals
 
-// The table each identifier counter numbers the rows of; the column has the counter's name.
-struct CounterTable {
-    const char* key;
-    const char* table;
-};
 constexpr std::array<CounterTable, 6> kCounterTables{{
     {"IDCON", "Contract"},
     {"IDRATA", "Rate"},
@@ -38,6 +33,8 @@ QString tableOf(const QString& key)
 }
 
 }  // namespace
+
+std::span<const CounterTable> identifierCounterTables() { return kCounterTables; }
 
 IdCounters::IdCounters(Settings& settings, Database& db) : settings_(settings), db_(db), lock_(db.lock()) {}
 

@@ -5,12 +5,20 @@
 #pragma once
 
 #include <QString>
+#include <span>
 
 namespace velmar {
 
 class Database;
 class DataFolderLock;
 class Settings;
+
+// The table each identifier counter numbers the rows of; the column has the counter's name.
+struct CounterTable {
+    const char* key;
+    const char* table;
+};
+std::span<const CounterTable> identifierCounterTables();
 
 class IdCounters {
 public:

@@ -23,6 +23,20 @@ void writeBytes(const QString& path, const QByteArray& bytes)
     f.write(bytes);
 }
 
+bool copyFolder(const QString& from, const QString& to)
+{
+    const QDir source(from);
+    if (!QDir().mkpath(to))
+        return false;
+    for (const QFileInfo& entry :
+         source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        const QString target = QDir(to).filePath(entry.fileName());
+        if (entry.isDir() ? !copyFolder(entry.filePath(), target) : !QFile::copy(entry.filePath(), target))
+            return false;
+    }
+    return true;
+}
+
 QString testBinary(const QString& name) { return QDir(QStringLiteral(VELMAR_TEST_BIN_DIR)).filePath(name); }
 
 }  // namespace velmar::test

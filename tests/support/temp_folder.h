@@ -19,6 +19,8 @@ private:
 
 QByteArray readBytes(const QString& path);
 void writeBytes(const QString& path, const QByteArray& bytes);
-QString testBinary(const QString& name);  // a program built beside the tests
+QString testBinary(const QString& name);
+// Copies the folder's files and subfolders into `to` (created when missing); false when one fails.
+bool copyFolder(const QString& from, const QString& to);  // a program built beside the tests
 
 }  // namespace velmar::test
