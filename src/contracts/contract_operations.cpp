@@ -159,8 +159,8 @@ void DeleteContract(AppContext& app, qint64 idcon)
     WriteLog(db, app.ids(), app.userText(),
              texts::logText(texts::kDeletedLog, QString::number(contract->nrcon),
                             formatDate(dateFromDayNumber(contract->datacon)), contract->nume));
-    // UndoRate stays as it is: its snapshots are reached only through the payments deleted here.
-    for (const char* table : {"Contract", "Rate", "Chitante"})
+    // The payments' snapshots go with them: nothing could reach them afterwards.
+    for (const char* table : {"Contract", "Rate", "Chitante", "UndoRate"})
         db.execute(QStringLiteral("DELETE FROM %1 WHERE IDCON = ?").arg(QLatin1String(table)), {idcon});
     transaction.commit();
 }

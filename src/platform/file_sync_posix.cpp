@@ -2,6 +2,7 @@
 #include "platform/file_sync.h"
 
 #include <QFile>
+#include <QSaveFile>
 #include <QString>
 #include <fcntl.h>
 #include <stdexcept>
@@ -22,6 +23,16 @@ void syncFolder(const QString& path)
         return;  // best effort: some network file systems do not open folders
     ::fsync(fd);
     ::close(fd);
+}
+
+bool commitWhole(QSaveFile& file, const QByteArray& bytes)
+{
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        file.cancelWriting();
+        file.commit();  // drops the temporary file
+        return false;
+    }
+    return file.commit();
 }
 
 }  // namespace velmar

@@ -4,6 +4,8 @@
 // binds the file type. No other program claims the type, so file browsers open archives with Velmar.
 #include "platform/file_type_registration.h"
 
+#include "platform/file_sync.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -71,7 +73,7 @@ Outcome writeWhenDifferent(const QString& path, const QByteArray& content)
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return Outcome::Failed;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || !commitWhole(file, content))
         return Outcome::Failed;
     return Outcome::Written;
 }

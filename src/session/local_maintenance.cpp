@@ -8,6 +8,7 @@
 #include "store/action_log.h"
 #include "store/clock.h"
 #include "store/id_counters.h"
+#include "store/sql/database.h"
 
 namespace velmar {
 
@@ -16,12 +17,13 @@ MaintenanceReport RunLocalMaintenance(AppContext& app, const std::function<void(
     Database& db = app.db();
     IdCounters& ids = app.ids();
     MaintenanceReport report;
-    report.created = CreateMissingTables(db, [&](const QString& table) {
-        if (table == u"PenalIst")
-            SeedPenaltyRates(db, ids);
-        else if (table == u"Inflatie")
-            SeedInflationRates(db, ids);
-    });
+    report.created = CreateMissingTables(db);
+    // An empty rate table gets the legal rates: one just created, or one a start cut short left empty
+    // (penalties and indexation computed over no rates would all be nil).
+    if (db.rowCount(QStringLiteral("PenalIst")) == 0)
+        SeedPenaltyRates(db, ids);
+    if (db.rowCount(QStringLiteral("Inflatie")) == 0)
+        SeedInflationRates(db, ids);
     ids.CatchUpWithTables();  // a settings file copied without its INDEX section must not repeat identifiers
     report.logEntriesRemoved = TrimLog(db);
     report.carriedFilesWritten = WriteCarriedFiles(app.dataFolder());

@@ -22,6 +22,8 @@ void applyFileChange(const FileChange& change, Durability durability)
         throw StoreError(QStringLiteral("Nu pot scrie in fisierul %1: %2").arg(change.path, file.errorString()));
     if (durability == Durability::Forced)
         syncFile(file);
+    else if (!file.flush())  // the last bytes written are still in the buffer
+        throw StoreError(QStringLiteral("Nu pot scrie in fisierul %1: %2").arg(change.path, file.errorString()));
 }
 
 }  // namespace velmar

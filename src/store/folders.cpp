@@ -1,6 +1,7 @@
 // Folder resolution and the shared file and folder operations.
 #include "store/folders.h"
 
+#include "platform/file_sync.h"
 #include "store/store_error.h"
 
 #include <QCoreApplication>
@@ -59,7 +60,7 @@ bool DelDir(const QString& path)
 void WriteFileAtomically(const QString& path, const QByteArray& bytes)
 {
     QSaveFile target(path);
-    if (!target.open(QIODevice::WriteOnly) || target.write(bytes) != bytes.size() || !target.commit())
+    if (!target.open(QIODevice::WriteOnly) || !commitWhole(target, bytes))
         throw StoreError(QStringLiteral("Nu pot scrie fisierul %1: %2").arg(path, target.errorString()));
 }
 

@@ -2,6 +2,7 @@
 // are touched, so junk, comments, odd line ends and bytes Windows-1250 lacks all survive a write.
 #include "store/ini_file.h"
 
+#include "platform/file_sync.h"
 #include "store/codepage.h"
 #include "store/store_error.h"
 
@@ -140,7 +141,7 @@ void replaceFile(const QString& path, const QByteArray& bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw StoreError(QStringLiteral("Nu pot scrie in folderul %1").arg(shown(info.absolutePath())));
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    if (!commitWhole(file, bytes))
         throw StoreError(QStringLiteral("Nu pot scrie in fisierul %1").arg(shown(path)));
 }
 

@@ -13,7 +13,7 @@ constexpr qint64 kShortInflationTable = 32;  // the seed list of older versions;
 constexpr qint64 kNumberScale = 10000;
 }  // namespace
 
-QStringList CreateMissingTables(Database& db, const std::function<void(const QString&)>& seed)
+QStringList CreateMissingTables(Database& db)
 {
     QStringList created;
     for (const TableDef& def : permanentTables()) {
@@ -21,7 +21,6 @@ QStringList CreateMissingTables(Database& db, const std::function<void(const QSt
             continue;
         db.createTable(def.name, def.fields);
         created << def.name;
-        seed(def.name);
     }
     return created;
 }

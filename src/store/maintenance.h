@@ -12,9 +12,9 @@ class Database;
 class Settings;
 
 // Creates, in the fixed order Log, Contract, Rate, Chitante, PenalIst, Inflatie, UndoRate, every permanent
-// table whose file is missing; `seed` runs right after each table this call created (and only then).
+// table whose file is missing.
 // Returns the tables created.
-QStringList CreateMissingTables(Database& db, const std::function<void(const QString& table)>& seed);
+QStringList CreateMissingTables(Database& db);
 
 struct UpgradeResult {
     bool stopPenAdded = false;  // Contract had no StopPen column

@@ -121,7 +121,7 @@ TEST(Startup, AServerHoldingTheContractTablesIsWorkedOnAndLeftAsItIs)
     ASSERT_TRUE(QDir().mkpath(server));
     {
         Database db(server);
-        CreateMissingTables(db, [](const QString&) {});
+        CreateMissingTables(db);
     }
     QFile::rename(server + "/Contract.dbf", server + "/CONTRACT.DBF");  // copied from an old Windows folder
     home.setMachineSetting("SERVER", server);

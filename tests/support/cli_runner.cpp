@@ -18,6 +18,8 @@ CliRun CliRunner::run(const QStringList& args) const
     env.insert(QStringLiteral("VELMAR_HOME"), home_);
     env.insert(QStringLiteral("VELMAR_SYSTEM_DIR"), QDir(home_).filePath(QStringLiteral("system")));
     env.insert(QStringLiteral("VELMAR_TODAY"), today_);
+    for (auto it = extra_.cbegin(); it != extra_.cend(); ++it)
+        env.insert(it.key(), it.value());
     p.setProcessEnvironment(env);
     p.start(testBinary(QStringLiteral("velmar-cli")), args);
     p.waitForFinished(120000);

@@ -137,7 +137,18 @@ void Journal::commit(const QString& folder, const std::vector<FileChange>& chang
         recover(folder);
         throw;
     }
-    QFile::remove(path);
+    // Removing the journal is the commit: while it is there, the next program to open the folder rolls
+    // the files back. A journal that cannot be removed (a server share gone meanwhile) is a transaction
+    // that did not happen.
+    if (!QFile::remove(path)) {
+        try {
+            recover(folder);
+        } catch (const StoreError&) {
+            // the folder is out of reach: the next program to open it rolls back
+        }
+        throw StoreError(QStringLiteral("Nu pot scrie in folderul de date %1: modificarea nu a fost facuta.")
+                             .arg(QDir::toNativeSeparators(folder)));
+    }
     syncFolder(folder);
 }
 
