@@ -18,14 +18,14 @@ const QString kUsage = QStringLiteral("velmar-cli suggest [--nume T] [--telefon 
                                       "          (campurile lipsa iau valorile retinute la ultima sugestie trimisa)");
 
 // An option as its box would have taken it: no longer than the box, capitals where the box makes them.
-void typedInto(const Options& o, const char* name, int maxLength, bool upperCase, QString& field)
+void typedInto(const Options& o, const char* name, SuggestionBox box, QString& field)
 {
     if (!o.has(name))
         return;
     const QString typed = o.value(name);
-    if (typed.size() > maxLength)
-        throw StoreError(contract_texts::textTooLong(QStringLiteral("--") + name, maxLength));
-    field = upperCase ? typed.toUpper() : typed;
+    if (typed.size() > box.maxLength)
+        throw StoreError(contract_texts::textTooLong(QStringLiteral("--") + name, box.maxLength));
+    field = box.upperCase ? typed.toUpper() : typed;
 }
 
 }  // namespace
@@ -36,10 +36,10 @@ int suggestCommand(const QStringList& args, QTextStream& out)
     requirePositional(o, 0, kUsage);
     const auto app = AppContext::openLocal();
     SuggestionFields fields = RememberedSuggestionFields(app->settings());
-    typedInto(o, "nume", kNumeLength, false, fields.nume);
-    typedInto(o, "telefon", kTelefonFaxLength, true, fields.telefonFax);
-    typedInto(o, "mail", kMailLength, false, fields.mail);
-    typedInto(o, "comuna", kComunaLength, true, fields.comuna);
+    typedInto(o, "nume", kNumeBox, fields.nume);
+    typedInto(o, "telefon", kTelefonFaxBox, fields.telefonFax);
+    typedInto(o, "mail", kMailBox, fields.mail);
+    typedInto(o, "comuna", kComunaBox, fields.comuna);
     fields.produs = o.value("text");
     if (const auto problem = CheckSuggestion(fields))
         throw StoreError(problem->text);

@@ -45,18 +45,18 @@ DownloadCode DownloadToFile(const QUrl& url, const QString& path, std::chrono::m
     QFile file(path);
     bool fileFailed = false;
 
+    // The file is made once the server has answered, and each block goes to it as it arrives.
+    auto storeArrived = [&] {
+        return (file.isOpen() || file.open(QIODevice::WriteOnly | QIODevice::Truncate)) &&
+            file.write(reply->readAll()) >= 0;
+    };
+
     QEventLoop loop;
     QTimer deadline;
     deadline.setSingleShot(true);
     QObject::connect(&deadline, &QTimer::timeout, reply.get(), &QNetworkReply::abort);
-    // The file is made once the server has answered, and each block goes to it as it arrives.
     QObject::connect(reply.get(), &QNetworkReply::readyRead, &loop, [&] {
-        if (!file.isOpen() && !file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            fileFailed = true;
-            reply->abort();
-            return;
-        }
-        if (file.write(reply->readAll()) < 0) {
+        if (!storeArrived()) {
             fileFailed = true;
             reply->abort();
         }
@@ -72,12 +72,8 @@ DownloadCode DownloadToFile(const QUrl& url, const QString& path, std::chrono::m
             return DownloadCode::FileNotCreatable;
         if (!answered(*reply))
             return DownloadCode::NotReachable;
-        // An empty body brings no readyRead: the file is still made.
-        if (!file.isOpen() && !file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return DownloadCode::FileNotCreatable;
-        if (file.write(reply->readAll()) < 0 || !file.flush())
-            return DownloadCode::FileNotCreatable;
-        return DownloadCode::Stored;
+        // What is left, and the file itself for an empty body, which brings no readyRead.
+        return storeArrived() && file.flush() ? DownloadCode::Stored : DownloadCode::FileNotCreatable;
     }();
     if (code != DownloadCode::Stored && file.isOpen())
         file.remove();  // a body cut short is no answer

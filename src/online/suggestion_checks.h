@@ -16,11 +16,15 @@ struct SuggestionFields {
     QString produs;
 };
 
-// How many characters each single-line field takes, and which turn typed letters to capitals.
-inline constexpr int kNumeLength = 60;
-inline constexpr int kTelefonFaxLength = 10;
-inline constexpr int kMailLength = 60;
-inline constexpr int kComunaLength = 60;
+// What each single-line field lets the user type; the command-line tool refuses what the box would not take.
+struct SuggestionBox {
+    int maxLength;
+    bool upperCase;  // typed letters become capitals as they are typed
+};
+inline constexpr SuggestionBox kNumeBox{60, false};
+inline constexpr SuggestionBox kTelefonFaxBox{10, true};
+inline constexpr SuggestionBox kMailBox{60, false};
+inline constexpr SuggestionBox kComunaBox{60, true};
 
 // The digits of `text` must be exactly ten and begin with 07, 03, 02 or 01; anything else in it is ignored.
 bool ValidatePhone(const QString& text);

@@ -13,6 +13,8 @@
 #include "widgets/text_box.h"
 #include "widgets/window_placement.h"
 
+#include <utility>
+
 namespace velmar {
 
 SuggestionDialog::SuggestionDialog(AppContext& app, Interaction& ui, QWidget* parent)
@@ -20,10 +22,11 @@ SuggestionDialog::SuggestionDialog(AppContext& app, Interaction& ui, QWidget* pa
 {
     ui_->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    limitTextBox(ui_->nume, kNumeLength, false);
-    limitTextBox(ui_->telefon_fax, kTelefonFaxLength, true);
-    limitTextBox(ui_->mail, kMailLength, false);
-    limitTextBox(ui_->comuna, kComunaLength, true);
+    for (auto [box, limits] : {std::pair{ui_->nume, kNumeBox},
+                               {ui_->telefon_fax, kTelefonFaxBox},
+                               {ui_->mail, kMailBox},
+                               {ui_->comuna, kComunaBox}})
+        limitTextBox(box, limits.maxLength, limits.upperCase);
     connect(ui_->TrimiteBut, &QPushButton::clicked, this, &SuggestionDialog::TrimiteClick);
     connect(ui_->RenuntBut, &QPushButton::clicked, this, &QDialog::reject);
 }
