@@ -34,6 +34,8 @@ int suggestCommand(const QStringList& args, QTextStream& out)
 {
     const Options o = parseOptions(args, {"nume", "telefon", "mail", "comuna", "text"});
     requirePositional(o, 0, kUsage);
+    if (!o.has("text"))
+        throw StoreError(QStringLiteral("Folosire: %1").arg(kUsage));
     const auto app = AppContext::openLocal();
     SuggestionFields fields = RememberedSuggestionFields(app->settings());
     typedInto(o, "nume", kNumeBox, fields.nume);
