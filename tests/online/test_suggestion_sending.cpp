@@ -10,6 +10,7 @@
 #include "online/suggestion_submit.h"
 #include "store/ini_file.h"
 #include "store/settings.h"
+#include "support/python_check.h"
 #include "support/temp_folder.h"
 
 #include <QDir>
@@ -60,6 +61,32 @@ TEST(SuggestionRequest, ArrivesAsOneGetWithTheQueryBytesTheAgentAndNoCache)
     EXPECT_EQ(test::headerValue(head, "Cache-Control"), "no-cache");
     EXPECT_EQ(test::headerValue(head, "Host"), server.host().toLatin1());
     EXPECT_FALSE(QFile::exists(program.file("rezultat.txt")));
+}
+
+// What an endpoint gets once it decodes the query the usual way (PHP's $_GET, Python's parse_qsl): the
+// values as typed, whatever they hold.
+TEST(SuggestionRequest, AnEndpointDecodesTheValuesAsTyped)
+{
+    test::LoopbackHttpServer server;
+    test::TempFolder program;
+    SuggestionFields typed{QStringLiteral("Ion & Ana = 100% #1?"), QStringLiteral("0722222777"),
+                           QStringLiteral("ion.pop@primaria.ro"), QStringLiteral("ȘIRIA / ARAD+1"),
+                           QStringLiteral("a+b {c} /d\\ țară\n  doi  ")};
+    ASSERT_TRUE(SubmitSuggestion(SuggestionUrl(server.host(), SuggestionQuery(typed)), program.path()));
+    const QByteArray target = test::requestTarget(server.requests().front());
+    const test::PythonRun decoded =
+        test::runPython("import sys, urllib.parse\n"
+                        "query = sys.argv[1].split('?', 1)[1]\n"
+                        "for key, value in urllib.parse.parse_qsl(query, keep_blank_values=True, encoding='cp1250'):\n"
+                        "    sys.stdout.buffer.write((key + '=' + repr(value) + '\\n').encode('utf-8'))\n",
+                        {QString::fromLatin1(target)});
+    ASSERT_EQ(decoded.exitCode, 0) << decoded.err.toStdString();
+    EXPECT_EQ(decoded.out.toStdString(),
+              "nume='DORVAN : Ion & Ana = 100% #1?'\n"
+              "comuna='ŞIRIA / ARAD+1'\n"  // Windows-1250 has the cedilla form
+              "telefon_fax='0722222777'\n"
+              "mail='ion.pop@primaria.ro'\n"
+              "produs='a+b {c} /d\\\\ ţară\\r\\ndoi'\n");
 }
 
 TEST(SuggestionRequest, TheAnswerDecides)
