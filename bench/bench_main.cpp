@@ -1,12 +1,14 @@
 // velmar-bench: the dBase engine against native SQLite on a register of realistic size.
 #include "bench/benchmarks.h"
 
+#include <QCoreApplication>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <exception>
 
 int main(int argc, char** argv)
 {
+    QCoreApplication app(argc, argv);  // the suggestion benchmarks run the event loop
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
@@ -23,6 +25,7 @@ int main(int argc, char** argv)
         velmar::bench::registerReceiptBenchmarks(reg);
         velmar::bench::registerSlipDebtsBenchmarks(reg);
         velmar::bench::registerSheetBenchmarks(reg);
+        velmar::bench::registerSuggestionBenchmarks(reg);
         benchmark::RunSpecifiedBenchmarks();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "velmar-bench: %s\n", e.what());

@@ -26,5 +26,6 @@ int slipCommand(const QStringList& args, QTextStream& out);
 int debtsCommand(const QStringList& args, QTextStream& out);
 int sheetCommand(const QStringList& args, QTextStream& out);
 int checkCommand(const QStringList& args, QTextStream& out);
+int suggestCommand(const QStringList& args, QTextStream& out);
 
 }  // namespace velmar::cli

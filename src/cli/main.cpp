@@ -32,6 +32,7 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("debts"), velmar::cli::debtsCommand},
         {QStringLiteral("sheet"), velmar::cli::sheetCommand},
         {QStringLiteral("check"), velmar::cli::checkCommand},
+        {QStringLiteral("suggest"), velmar::cli::suggestCommand},
     };
     return table;
 }

@@ -13,30 +13,13 @@
 #include "widgets/numeric_box.h"
 #include "widgets/problem_balloon.h"
 #include "widgets/run_command.h"
-
-#include <QValidator>
+#include "widgets/text_box.h"
 
 namespace velmar {
 
 namespace {
 
-// Capitals as the clerk types: every character comes out upper case.
-class UpperCaseValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override
-    {
-        input = input.toUpper();
-        return Acceptable;
-    }
-};
-
-void setUpTextBox(QLineEdit* box, TextBox limits)
-{
-    box->setMaxLength(limits.maxLength);
-    if (limits.upperCase)
-        box->setValidator(new UpperCaseValidator(box));
-}
+void setUpTextBox(QLineEdit* box, TextBox limits) { limitTextBox(box, limits.maxLength, limits.upperCase); }
 
 // Selects the item equal to `text`, none when the list lacks it.
 void selectItem(QComboBox* list, const QString& text) { list->setCurrentIndex(list->findText(text, Qt::MatchExactly)); }

@@ -3,6 +3,7 @@
 #include "app/app_context.h"
 #include "contracts/contract_dialog.h"
 #include "contracts/contract_list_window.h"
+#include "online/suggestion_dialog.h"
 #include "payments/details_window.h"
 #include "payments/payment_dialog.h"
 #include "payments/receipt.h"
@@ -116,6 +117,8 @@ int main(int argc, char* argv[])
                                           velmar::today());
                     });
                 });
+                velmar::SuggestionDialog suggestions(app, interaction, &window);
+                window.setSuggestionsOpener([&suggestions] { suggestions.Execute(); });
                 front = &window;
                 splash.hide();
                 window.run();
