@@ -23,6 +23,7 @@ int main(int argc, char** argv)
         velmar::bench::registerReceiptBenchmarks(reg);
         velmar::bench::registerSlipDebtsBenchmarks(reg);
         velmar::bench::registerSheetBenchmarks(reg);
+        velmar::bench::registerExportBenchmarks(reg);
         benchmark::RunSpecifiedBenchmarks();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "velmar-bench: %s\n", e.what());

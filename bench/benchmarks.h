@@ -15,6 +15,7 @@ void registerReportBenchmarks(BenchRegister& reg);   // the debts list filled fr
 void registerReceiptBenchmarks(BenchRegister& reg);  // one receipt, against the details query of its contract
 void registerSlipDebtsBenchmarks(
     BenchRegister& reg);  // the register's debts list and a year's slip, against filling from CSV
-void registerSheetBenchmarks(BenchRegister& reg);  // one calculation sheet, against the template filling alone
+void registerSheetBenchmarks(BenchRegister& reg);   // one calculation sheet, against the template filling alone
+void registerExportBenchmarks(BenchRegister& reg);  // the contract list exported, against LibreOffice from CSV
 
 }  // namespace velmar::bench

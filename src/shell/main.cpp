@@ -3,6 +3,7 @@
 #include "app/app_context.h"
 #include "contracts/contract_dialog.h"
 #include "contracts/contract_list_window.h"
+#include "export/grid_export_dialog.h"
 #include "payments/details_window.h"
 #include "payments/payment_dialog.h"
 #include "payments/receipt.h"
@@ -20,6 +21,7 @@
 #include "shell/main_window.h"
 #include "shell/splash_window.h"
 #include "store/clock.h"
+#include "store/folders.h"
 #include "widgets/run_command.h"
 
 #include <QApplication>
@@ -105,6 +107,9 @@ int main(int argc, char* argv[])
                 velmar::TRTFReplace receipts(desktop);
                 details.setReceiptPrinter(
                     [&](qint64 idchit) { velmar::PrintReceipt(app, interaction, receipts, idchit); });
+                velmar::GridExportDialog gridExport(interaction, desktop, velmar::tempFolder(), &window);
+                contractList.setGridExport(
+                    [&gridExport](const velmar::ShownTable& table) { gridExport.Execute(table); });
                 contractList.setDetailsOpener(
                     [&details](const velmar::ContractRow& contract) { details.ShowContractDetails(contract); });
                 window.setContractListOpener([&contractList] { contractList.open(); });

@@ -316,6 +316,14 @@ void Workbook::setFormula(int row, int column, const QString& formula, int xf)
     cell.formula->result = QByteArray(8, '\0');
 }
 
+void Workbook::mergeCells(int firstRow, int lastRow, int firstColumn, int lastColumn)
+{
+    d->checkCell(firstRow, firstColumn);
+    d->checkCell(lastRow, lastColumn);
+    d->sheet().addMergedRange({firstRow - 1, lastRow - 1, firstColumn - 1, lastColumn - 1});
+    d->changed[d->active] = true;
+}
+
 void Workbook::insertCopiedRows(int firstRow, int lastRow, int destRow, int count)
 {
     d->checkCell(firstRow, 1);

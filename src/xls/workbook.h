@@ -67,6 +67,10 @@ public:
     // e.g. "F7+G7+H7" or "SUM($F$6:F7)". Throws StoreError for anything else.
     void setFormula(int row, int column, const QString& formula, int xf);
 
+    // Cells firstRow..lastRow x firstColumn..lastColumn of the active sheet shown as one, holding the value
+    // of the top left cell.
+    void mergeCells(int firstRow, int lastRow, int firstColumn, int lastColumn);
+
     // Copies rows firstRow..lastRow (values, formats, heights, formulas) and inserts the copy `count`
     // times at destRow, moving the rows below down. References everywhere in the workbook follow the
     // moved rows; a range spanning destRow grows. Copied formulas move their relative references by
