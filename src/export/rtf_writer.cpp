@@ -4,6 +4,7 @@
 #include "export/export_texts.h"
 #include "store/dates.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace velmar {
@@ -13,7 +14,9 @@ namespace {
 // Twips: A4 landscape with 1 cm margins.
 constexpr int kPageWidth = 16838, kPageHeight = 11906, kMargin = 567;
 constexpr int kTextWidth = kPageWidth - 2 * kMargin;
-constexpr double kTwipsPerChar = 100;  // a digit of 8 pt Arial with the cell's padding
+constexpr double kTwipsPerChar = 90;  // a digit of 8 pt Arial
+constexpr int kCellGap = 57;          // trgaph: the space left and right of a cell's text
+constexpr double kCellPadding = 2 * kCellGap + 30;
 const QByteArray kCellBorders = "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10"
                                 "\\clbrdrb\\brdrs\\brdrw10\\clbrdrr\\brdrs\\brdrw10";
 
@@ -58,17 +61,28 @@ QByteArray emphasis(Emphasis e)
     return {};
 }
 
-// The right edge of each column, the table shrunk to the page's width when it is wider.
+// Each column as wide as its longest value or the longest word of its title (titles may wrap), the table
+// shrunk to the page's width when it is wider.
 std::vector<int> columnEdges(const ShownTable& table)
 {
+    std::vector<int> chars;
+    for (const ShownColumn& column : table.columns) {
+        int widest = 1;
+        for (const QString& word : column.title.split(u' ', Qt::SkipEmptyParts))
+            widest = std::max(widest, int(word.size()));
+        chars.push_back(widest);
+    }
+    for (const std::vector<ShownCell>& row : table.rows)
+        for (size_t c = 0; c < row.size(); ++c)
+            chars[c] = std::max(chars[c], int(row[c].text.size()));
     double total = 0;
-    for (const ShownColumn& column : table.columns)
-        total += column.widthChars * kTwipsPerChar;
+    for (const int n : chars)
+        total += n * kTwipsPerChar + kCellPadding;
     const double scale = total > kTextWidth ? kTextWidth / total : 1.0;
     std::vector<int> edges;
     double edge = 0;
-    for (const ShownColumn& column : table.columns) {
-        edge += column.widthChars * kTwipsPerChar * scale;
+    for (const int n : chars) {
+        edge += (n * kTwipsPerChar + kCellPadding) * scale;
         edges.push_back(int(std::lround(edge)));
     }
     return edges;
@@ -86,7 +100,7 @@ QByteArray cellDefinitions(const std::vector<int>& edges, const std::vector<QByt
 template <class Cells, class Format>
 void appendRow(QByteArray& out, const QByteArray& definition, bool heading, const Cells& cells, Format format)
 {
-    out += "\\trowd\\trgaph57\\trleft0";
+    out += "\\trowd\\trgaph" + QByteArray::number(kCellGap) + "\\trleft0";
     if (heading)
         out += "\\trhdr";
     out += definition;

@@ -17,6 +17,7 @@ using xls::CellLook;
 constexpr int kBandRow = 4, kTitleRow = 5;
 constexpr int kMostRows = xls::kMaxRow + 1 - kXlsHeadingRows;
 constexpr qsizetype kLongestSheetName = 31;
+constexpr bool kLandscape = true;  // a grid is wider than tall
 
 // A sheet name Excel accepts: at most 31 characters, none of : \ / ? * [ ].
 QString sheetName(const QString& heading)
@@ -77,8 +78,8 @@ QByteArray xlsWorkbook(const ShownTable& table)
     for (const ShownColumn& column : table.columns)
         widths.push_back(column.widthChars);
     const QString name = sheetName(table.heading);
-    xls::Workbook book = xls::Workbook::fromStream(xls::FormattedSheetStream(name, widths, kBandRow, kTitleRow),
-                                                   name + QStringLiteral(".xls"));
+    xls::Workbook book = xls::Workbook::fromStream(
+        xls::FormattedSheetStream(name, widths, kBandRow, kTitleRow, kLandscape), name + QStringLiteral(".xls"));
     putHeadings(book, table);
     const std::vector<ColumnLooks> looks = columnLooks(table);
     int r = kXlsHeadingRows;

@@ -107,6 +107,7 @@ struct SheetFrame {
     QString name;
     const std::vector<double>& columnWidths;
     int titleFirstRow, titleLastRow;
+    bool landscape;
 };
 
 using Fill = std::function<void(ByteWriter&)>;
@@ -244,15 +245,16 @@ void sheetSettings(QByteArray& stream)
 
 // A4 portrait, one page wide and as many tall as the rows need, the page number and count at the right
 // of the footer.
-void pageSetup(QByteArray& stream)
+void pageSetup(QByteArray& stream, bool landscape)
 {
     add(stream, id::Header, [](ByteWriter&) {});
     add(stream, id::Footer, [](ByteWriter& w) { longString(w, QStringLiteral("&Rpag.&P / &N")); });
     add(stream, id::HCenter, [](ByteWriter& w) { w.u16(0); });
     add(stream, id::VCenter, [](ByteWriter& w) { w.u16(0); });
-    constexpr uint16_t kA4 = 9, kPortrait = 0x0002;
-    add(stream, id::PageSetup, [](ByteWriter& w) {
-        w.u16(kA4).u16(100).u16(1).u16(1).u16(0).u16(kPortrait).u16(600).u16(600).f64(0.5).f64(0.5).u16(1);
+    constexpr uint16_t kA4 = 9, kPortrait = 0x0002, kLandscape = 0x0000;
+    const uint16_t orientation = landscape ? kLandscape : kPortrait;
+    add(stream, id::PageSetup, [&](ByteWriter& w) {
+        w.u16(kA4).u16(100).u16(1).u16(1).u16(0).u16(orientation).u16(600).u16(600).f64(0.5).f64(0.5).u16(1);
     });
 }
 
@@ -270,7 +272,7 @@ void sheet(QByteArray& stream, const SheetFrame& frame)
 {
     bof(stream, 0x0010);
     sheetSettings(stream);
-    pageSetup(stream);
+    pageSetup(stream, frame.landscape);
     columns(stream, frame.columnWidths);
     add(stream, record::Dimensions, [](ByteWriter& w) { w.u32(0).u32(0).u16(0).u16(0).u16(0); });
     add(stream, id::Window2, [](ByteWriter& w) { w.u16(0x06B6).u16(0).u16(0).u16(0x40).u16(0).u16(0).u16(0).u32(0); });
@@ -295,9 +297,9 @@ QByteArray TemplateStream(const TemplateLayout& layout)
 }
 
 QByteArray FormattedSheetStream(const QString& sheetName, const std::vector<double>& columnWidths, int titleFirstRow,
-                                int titleLastRow)
+                                int titleLastRow, bool landscape)
 {
-    return workbookStream({sheetName, columnWidths, titleFirstRow, titleLastRow});
+    return workbookStream({sheetName, columnWidths, titleFirstRow, titleLastRow, landscape});
 }
 
 int xfIndex(CellLook look) { return kFirstLookXf + int(look); }

@@ -15,9 +15,9 @@ namespace velmar::xls {
 QByteArray TemplateStream(const TemplateLayout& layout);
 
 // The same formatting around one sheet named `sheetName` with columns of `columnWidths` characters from
-// column A; rows titleFirstRow..titleLastRow (from 1) print on every page.
+// column A; rows titleFirstRow..titleLastRow (from 1) print on every page, on A4 paper turned as asked.
 QByteArray FormattedSheetStream(const QString& sheetName, const std::vector<double>& columnWidths, int titleFirstRow,
-                                int titleLastRow);
+                                int titleLastRow, bool landscape);
 
 // The XF record of a look in that stream.
 int xfIndex(CellLook look);
