@@ -74,7 +74,7 @@ void registerExportBenchmarks(BenchRegister& reg)
         if (info.format == ExportFormat::Clipboard)
             continue;
         benchmark::RegisterBenchmark(
-            ("GridExport/" + info.extension).toStdString(),
+            ("GridExport/" + info.extension).toStdString().c_str(),  // copied by the library
             [&reg, format = info.format](benchmark::State& s) { exportFormat(s, reg, format); })
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();

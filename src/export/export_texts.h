@@ -37,6 +37,10 @@ inline QString tooManyRows(qsizetype rows, int most)
         .arg(rows)
         .arg(most);
 }
+inline QString cannotWrite(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Nu pot scrie fisierul %1: %2").arg(path, reason);
+}
 inline QString cannotShow(const QString& path)
 {
     return QStringLiteral("Fisierul %1 a fost scris, dar nu poate fi deschis!").arg(path);

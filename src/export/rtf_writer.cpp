@@ -14,8 +14,8 @@ namespace {
 // Twips: A4 landscape with 1 cm margins.
 constexpr int kPageWidth = 16838, kPageHeight = 11906, kMargin = 567;
 constexpr int kTextWidth = kPageWidth - 2 * kMargin;
-constexpr double kTwipsPerChar = 90;  // a digit of 8 pt Arial
-constexpr int kCellGap = 57;          // trgaph: the space left and right of a cell's text
+constexpr double kTwipsPerChar = 100;  // a bold digit of 7 pt Arial, or of the font standing in for it
+constexpr int kCellGap = 57;           // trgaph: the space left and right of a cell's text
 constexpr double kCellPadding = 2 * kCellGap + 30;
 const QByteArray kCellBorders = "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10"
                                 "\\clbrdrb\\brdrs\\brdrw10\\clbrdrr\\brdrs\\brdrw10";
@@ -109,7 +109,7 @@ void appendRow(QByteArray& out, const QByteArray& definition, bool heading, cons
         out += "\\pard\\intbl" + format(c) + ' ';
         appendText(out, cells[c]);
         out += "\\cell";
-        out += "\\plain\\fs16";
+        out += "\\plain\\fs14";
     }
     out += "\\row\n";
 }
@@ -136,7 +136,7 @@ QByteArray rtfDocument(const ShownTable& table)
                      "{\\colortbl;\\red0\\green0\\blue0;\\red255\\green0\\blue0;}\n";
     out += "\\paperw" + QByteArray::number(kPageWidth) + "\\paperh" + QByteArray::number(kPageHeight) +
         "\\landscape\\margl" + QByteArray::number(kMargin) + "\\margr" + QByteArray::number(kMargin) + "\\margt" +
-        QByteArray::number(kMargin) + "\\margb" + QByteArray::number(kMargin) + "\n\\plain\\fs16\n";
+        QByteArray::number(kMargin) + "\\margb" + QByteArray::number(kMargin) + "\n\\plain\\fs14\n";
     if (!table.heading.isEmpty()) {
         out += "\\pard\\plain\\b\\fs24 ";
         appendText(out, table.heading);
@@ -144,7 +144,7 @@ QByteArray rtfDocument(const ShownTable& table)
     }
     out += "\\pard\\plain\\fs18 ";
     appendText(out, export_texts::createdLine(formatDate(table.created)));
-    out += "\\par\n\\plain\\fs16\n";
+    out += "\\par\n\\plain\\fs14\n";
 
     const std::vector<int> edges = columnEdges(table);
     if (!table.bands().empty())

@@ -17,9 +17,10 @@ std::optional<double> dayOfDateText(const QString& text)
     const auto digits = [&](int from, int count) {
         int value = 0;
         for (int i = from; i < from + count; ++i) {
-            if (!text[i].isDigit())
+            const char16_t c = text[i].unicode();
+            if (c < u'0' || c > u'9')
                 return -1;
-            value = value * 10 + text[i].digitValue();
+            value = value * 10 + (c - u'0');
         }
         return value;
     };
@@ -29,11 +30,30 @@ std::optional<double> dayOfDateText(const QString& text)
     return double(dayNumber(date));
 }
 
+// Whole numbers, most of a list's numbers, read by hand; anything else by toDouble.
+std::optional<double> wholeNumber(const QString& text)
+{
+    const qsizetype start = text.startsWith(u'-') ? 1 : 0;
+    constexpr qsizetype kExactDigits = 15;
+    if (text.size() <= start || text.size() - start > kExactDigits)
+        return std::nullopt;
+    qint64 value = 0;
+    for (qsizetype i = start; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c - u'0');
+    }
+    return double(start ? -value : value);
+}
+
 }  // namespace
 
 ShownCell shownCell(ValueKind kind, QString text)
 {
     if (kind == ValueKind::Number) {
+        if (const std::optional<double> whole = wholeNumber(text))
+            return {kind, *whole, std::move(text)};
         bool ok = false;
         const double value = text.toDouble(&ok);
         if (ok && std::isfinite(value))

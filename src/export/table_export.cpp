@@ -9,10 +9,10 @@
 #include "export/xls_writer.h"
 #include "platform/document_opener.h"
 #include "store/dates.h"
-#include "store/folders.h"
 #include "store/store_error.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace velmar {
 
@@ -52,9 +52,21 @@ QByteArray exportBytes(const ShownTable& table, ExportFormat format)
     return {};
 }
 
+// Written beside the target and renamed over it, so no reader sees half a file; not forced to the disk first as
+// the register's own files are: an export lost with the power is made again, and the waiting is the clerk's.
 void exportToFile(const ShownTable& table, ExportFormat format, const QString& path)
 {
-    WriteFileAtomically(path, exportBytes(table, format));
+    const QByteArray bytes = exportBytes(table, format);
+    const QString part = path + QStringLiteral(".part");
+    QFile file(part);
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    const QString reason = file.errorString();
+    file.close();
+    if (!written || (QFile::exists(path) && !QFile::remove(path)) || !QFile::rename(part, path)) {
+        QFile::remove(part);
+        throw StoreError(export_texts::cannotWrite(
+            path, written ? QStringLiteral("fisierul exista si nu poate fi inlocuit") : reason));
+    }
 }
 
 QString suggestedFileName(const QString& heading, QDate date, ExportFormat format)

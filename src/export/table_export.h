@@ -25,7 +25,8 @@ ClipboardContent clipboardContent(const ShownTable& table);
 // byte-order mark, by which spreadsheet programs tell UTF-8 from the computer's code page.
 QByteArray exportBytes(const ShownTable& table, ExportFormat format);
 
-// Written whole or not at all; StoreError with the reason when it cannot be written.
+// Written whole or not at all (another program never sees half of it); StoreError with the reason when it cannot
+// be written.
 void exportToFile(const ShownTable& table, ExportFormat format, const QString& path);
 
 // The name the save dialog proposes: the heading and the date, "Lista Contractelor 11.12.2026.xls".

@@ -193,14 +193,20 @@ uint32_t SharedStringTable::add(const QString& text)
     if (plain_.isEmpty())
         for (uint32_t i = 0; i < strings_.size(); ++i)
             if (strings_[i].runs.isEmpty() && strings_[i].phonetic.isEmpty())
-                plain_.insert(strings_[i].text, i);
-    const auto found = plain_.constFind(text);
-    if (found != plain_.constEnd())
-        return *found;
-    strings_.push_back({text, {}, {}});
-    const auto index = uint32_t(strings_.size() - 1);
-    plain_.insert(text, index);
-    return index;
+                plain_.insert(strings_[i].text, i + 1);
+    // One lookup for both the search and the insertion: the slot holds index + 1, 0 for a text not there yet.
+    uint32_t& slot = plain_[text];
+    if (slot == 0) {
+        strings_.push_back({text, {}, {}});
+        slot = uint32_t(strings_.size());
+    }
+    return slot - 1;
+}
+
+void SharedStringTable::reserve(qsizetype count)
+{
+    strings_.reserve(strings_.size() + size_t(count));
+    plain_.reserve(plain_.size() + count);
 }
 
 std::vector<SharedString> ReadSharedStrings(const BiffRecord& sst)

@@ -22,14 +22,22 @@ struct SharedString {
 // The strings cells point at, by index. New texts reuse an equal plain string already there.
 class SharedStringTable {
 public:
-    explicit SharedStringTable(std::vector<SharedString> strings = {}) : strings_(std::move(strings)) {}
+    explicit SharedStringTable(std::vector<SharedString> strings = {})
+        : strings_(std::move(strings)), plainDistinct_(strings_.empty())
+    {}
     uint32_t add(const QString& text);
+    // Room for `count` more texts, so that a workbook built from scratch grows its table once.
+    void reserve(qsizetype count);
     const SharedString& at(uint32_t index) const { return strings_.at(index); }
     size_t size() const { return strings_.size(); }
+    // True when no two plain strings are equal: the table started empty and only add() filled it. A file's
+    // table may repeat a string.
+    bool plainStringsDistinct() const { return plainDistinct_; }
 
 private:
     std::vector<SharedString> strings_;
-    QHash<QString, uint32_t> plain_;  // built on the first add
+    QHash<QString, uint32_t> plain_;  // index + 1 of each plain string, built on the first add
+    bool plainDistinct_;
 };
 
 // Reads the strings of an SST record and its CONTINUE records. Throws TruncatedData when damaged.

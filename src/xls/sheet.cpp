@@ -467,6 +467,7 @@ QByteArray Sheet::cellTable(qsizetype tableOffset, const std::vector<uint32_t>& 
         ByteWriter db(dbCell);
         db.u32(0);
         qsizetype previous = firstRowRecord + 20;
+        QByteArray data;
         for (int r = blockStart; r < blockEnd; ++r) {
             const Row& row = rows_[r];
             if (row.empty())
@@ -475,7 +476,7 @@ QByteArray Sheet::cellTable(qsizetype tableOffset, const std::vector<uint32_t>& 
             if (!row.cells.empty())
                 previous = out.size();
             for (const Cell& cell : row.cells) {
-                QByteArray data;
+                data.resize(0);  // one buffer for every cell record: it keeps its room
                 ByteWriter w(data);
                 writeCellHeader(w, r, cell);
                 switch (cell.kind) {
