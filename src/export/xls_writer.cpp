@@ -80,7 +80,7 @@ QByteArray xlsWorkbook(const ShownTable& table)
     const QString name = sheetName(table.heading);
     xls::Workbook book = xls::Workbook::fromStream(
         xls::FormattedSheetStream(name, widths, kBandRow, kTitleRow, kLandscape), name + QStringLiteral(".xls"));
-    book.reserveTexts(qsizetype(table.rows.size() * table.columns.size()));
+    book.writeTextsAsTheyCome(qsizetype((table.rows.size() + kXlsHeadingRows) * table.columns.size()));
     putHeadings(book, table);
     const std::vector<ColumnLooks> looks = columnLooks(table);
     int r = kXlsHeadingRows;

@@ -190,6 +190,10 @@ private:
 
 uint32_t SharedStringTable::add(const QString& text)
 {
+    if (keepRepeats_) {
+        strings_.push_back({text, {}, {}});
+        return uint32_t(strings_.size() - 1);
+    }
     if (plain_.isEmpty())
         for (uint32_t i = 0; i < strings_.size(); ++i)
             if (strings_[i].runs.isEmpty() && strings_[i].phonetic.isEmpty())
@@ -206,7 +210,8 @@ uint32_t SharedStringTable::add(const QString& text)
 void SharedStringTable::reserve(qsizetype count)
 {
     strings_.reserve(strings_.size() + size_t(count));
-    plain_.reserve(plain_.size() + count);
+    if (!keepRepeats_)
+        plain_.reserve(plain_.size() + count);
 }
 
 std::vector<SharedString> ReadSharedStrings(const BiffRecord& sst)

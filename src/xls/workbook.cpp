@@ -305,7 +305,11 @@ void Workbook::setNumber(int row, int column, double value, int xf)
     d->setNumber(cell, value);
 }
 
-void Workbook::reserveTexts(qsizetype count) { d->strings.reserve(count); }
+void Workbook::writeTextsAsTheyCome(qsizetype count)
+{
+    d->strings.keepRepeats();
+    d->strings.reserve(count);
+}
 
 void Workbook::setFormula(int row, int column, const QString& formula, int xf)
 {

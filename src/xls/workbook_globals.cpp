@@ -19,8 +19,8 @@ SavedStrings CollectStrings(const std::vector<Sheet>& sheets, const SharedString
 {
     SavedStrings saved;
     saved.newIndex.assign(strings.size(), UINT32_MAX);
-    // Equal plain strings under different indexes are saved once; a table known to hold none needs no lookup.
-    const bool lookUp = !strings.plainStringsDistinct();
+    // Equal plain strings under different indexes are saved once, unless the table has none or keeps them.
+    const bool lookUp = strings.mergeEqualOnSave();
     QHash<QString, uint32_t> plain;
     for (const Sheet& sheet : sheets) {
         sheet.forEachCell([&](int, const Cell& cell) {
