@@ -439,6 +439,11 @@ QByteArray Sheet::cellTable(qsizetype tableOffset, const std::vector<uint32_t>& 
                             std::vector<uint32_t>& dbCellOffsets) const
 {
     QByteArray out;
+    // Grown once: a cell record is 14 bytes or a few more, a ROW record 20.
+    qsizetype cells = 0;
+    for (const Row& row : rows_)
+        cells += qsizetype(row.cells.size());
+    out.reserve(cells * 16 + qsizetype(rows_.size()) * 24);
     const int rowCount = int(rows_.size());
     for (int blockStart = 0; blockStart < rowCount; blockStart += kRowsPerBlock) {
         const int blockEnd = std::min(rowCount, blockStart + kRowsPerBlock);

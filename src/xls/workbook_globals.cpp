@@ -19,6 +19,7 @@ SavedStrings CollectStrings(const std::vector<Sheet>& sheets, const SharedString
 {
     SavedStrings saved;
     saved.newIndex.assign(strings.size(), UINT32_MAX);
+    saved.table.reserve(strings.size());
     // Equal plain strings under different indexes are saved once, unless the table has none or keeps them.
     const bool lookUp = strings.mergeEqualOnSave();
     QHash<QString, uint32_t> plain;
