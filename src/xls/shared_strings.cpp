@@ -103,11 +103,14 @@ bool fitsOneByte(const QString& text)
 
 void appendCharacters(QByteArray& out, const QString& text, qsizetype from, qsizetype count, bool wide)
 {
+    const qsizetype at = out.size();
+    out.resize(at + count * (wide ? 2 : 1));
+    char* to = out.data() + at;
     for (qsizetype i = from; i < from + count; ++i) {
         const char16_t c = text.at(i).unicode();
-        out.append(char(c & 0xFF));
+        *to++ = char(c & 0xFF);
         if (wide)
-            out.append(char(c >> 8));
+            *to++ = char(c >> 8);
     }
 }
 
