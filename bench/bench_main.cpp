@@ -26,6 +26,7 @@ int main(int argc, char** argv)
         velmar::bench::registerSlipDebtsBenchmarks(reg);
         velmar::bench::registerSheetBenchmarks(reg);
         velmar::bench::registerSuggestionBenchmarks(reg);
+        velmar::bench::registerExportBenchmarks(reg);
         benchmark::RunSpecifiedBenchmarks();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "velmar-bench: %s\n", e.what());

@@ -17,5 +17,6 @@ void registerSlipDebtsBenchmarks(
     BenchRegister& reg);  // the register's debts list and a year's slip, against filling from CSV
 void registerSheetBenchmarks(BenchRegister& reg);       // one calculation sheet, against the template filling alone
 void registerSuggestionBenchmarks(BenchRegister& reg);  // a suggestion sent to 127.0.0.1, against the bare exchange
+void registerExportBenchmarks(BenchRegister& reg);  // the contract list exported, against LibreOffice from CSV
 
 }  // namespace velmar::bench

@@ -2,7 +2,8 @@
 #include "bench/benchmarks.h"
 
 #include "contracts/contract_list.h"
-#include "contracts/contract_list_window.h"
+#include "contracts/contract_list_columns.h"
+#include "widgets/rows_model.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>

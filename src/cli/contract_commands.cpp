@@ -7,9 +7,12 @@
 #include "contracts/contract_fields.h"
 #include "contracts/contract_input.h"
 #include "contracts/contract_list.h"
+#include "contracts/contract_list_columns.h"
 #include "contracts/contract_operations.h"
 #include "contracts/contract_texts.h"
 #include "contracts/contract_validation.h"
+#include "export/export_texts.h"
+#include "export/table_export.h"
 #include "store/clock.h"
 #include "store/counties.h"
 #include "store/dates.h"
@@ -28,7 +31,8 @@ const QString kUsage = QStringLiteral(
     "              [--cnp T] [--rol T] [--adresa T] [--loc T] [--jud JUDET] [--supraft X] --rata X [--obs T]\n"
     "          velmar-cli contract modify IDCON [aceleasi optiuni] [--no-stoppen] [--yes]\n"
     "          velmar-cli contract delete IDCON\n"
-    "          velmar-cli contract list [--nume T] [--rol T] [--sort COLOANA]");
+    "          velmar-cli contract list [--nume T] [--rol T] [--sort COLOANA]\n"
+    "              [--format xls|html|doc|txt|csv|tsv|rtf|dif|slk --out FISIER]");
 
 [[noreturn]] void usage() { throw StoreError(QStringLiteral("Folosire: %1").arg(kUsage)); }
 
@@ -145,11 +149,28 @@ int remove(const Options& o)
     return 0;
 }
 
+// The list as its window shows it with the same search and order, written as the window's export would.
+void exportList(AppContext& app, const ContractFilter& filter, const Options& o)
+{
+    if (!o.has("format") || !o.has("out"))
+        usage();
+    const std::optional<ExportFormat> format = exportFormatOfExtension(o.value("format"));
+    if (!format)
+        throw StoreError(export_texts::unknownFormat(o.value("format")));
+    std::vector<ContractRow> rows = LoadContractList(app.db(), o.value("sort"));
+    std::erase_if(rows, [&](const ContractRow& r) { return !filter.accepts(r); });
+    exportToFile(shownTable(contractListHeading(), today(), contractListColumns(), rows), *format, o.value("out"));
+}
+
 int list(const Options& o, QTextStream& out)
 {
     requirePositional(o, 1, kUsage);
     const auto app = AppContext::openLocal();
     const ContractFilter filter{o.value("nume"), o.value("rol")};
+    if (o.has("format") || o.has("out")) {
+        exportList(*app, filter, o);
+        return 0;
+    }
     out << "IDCON,NRCON,DATACON,NRRATE,ACTIV,NUME,ROL,CNP,ADRESA,LOC,JUD,SUPRAFT,RATA,MONEDA,TIPRATA,DATARATA1,"
            "DATAPEN1,TIPPENAL,StopPen,OBS,RESTANTA\n";
     for (const ContractRow& r : LoadContractList(app->db(), o.value("sort"))) {
@@ -185,7 +206,7 @@ int list(const Options& o, QTextStream& out)
 
 int contractCommand(const QStringList& args, QTextStream& out)
 {
-    const Options o = parseOptions(args, kInputOptions + QStringList{"sort"}, {"no-stoppen", "yes"});
+    const Options o = parseOptions(args, kInputOptions + QStringList{"sort", "format", "out"}, {"no-stoppen", "yes"});
     const QString verb = o.positional.value(0);
     if (verb == u"add")
         return add(o, out);

@@ -8,7 +8,8 @@
 #include "contracts/contract_texts.h"
 #include "contracts/contract_window_texts.h"
 #include "debt/calculation_sheet.h"
-#include "store/rounding.h"
+#include "export/shown_grid.h"
+#include "store/clock.h"
 #include "ui_contract_list_window.h"
 #include "widgets/grid_view.h"
 #include "widgets/problem_balloon.h"
@@ -50,49 +51,6 @@ void fillSearchList(QComboBox* list, const QStringList& values)
 
 }  // namespace
 
-// The clerks' columns and bands. Date columns show their text and sort by the day number behind it;
-// "Suma restanta" does not sort.
-const RowsModel<ContractRow>::Columns& contractListColumns()
-{
-    namespace t = window_texts;
-    using R = const ContractRow&;
-    const QString& contract = t::kContractBand;
-    const QString& holder = t::kHolderBand;
-    constexpr Emphasis plain = Emphasis::Plain;
-    static const RowsModel<ContractRow>::Columns list{
-        {contract, t::kNumberTitle, 6, kNumberAlignment, [](R r) { return numberText(r.nrcon); }, plain, "NRCON"},
-        {contract, t::kDateTitle, 10, kCentredAlignment, [](R r) { return dayText(r.datacon); }, plain, "DATACON"},
-        {contract, t::kDurationTitle, 3, kNumberAlignment, [](R r) { return numberText(r.nrrate); }, plain, "NRRATE"},
-        {contract, t::kOutstandingTitle, 8, kNumberAlignment, [](R r) { return numberText(r.restanta); },
-         Emphasis::BoldRed},
-        {contract, t::kActiveTitle, 2, kCentredAlignment, [](R r) { return r.activ; }, plain, "ACTIV"},
-        {holder, t::kNameTitle, 24, kTextAlignment, [](R r) { return r.nume; }, plain, "NUME"},
-        {holder, t::kRolTitle, 9, kTextAlignment, [](R r) { return r.rol; }, plain, "ROL"},
-        {holder, t::kCodeTitle, 13, kTextAlignment, [](R r) { return r.cnp; }, plain, "CNP"},
-        {holder, t::kAddressTitle, 26, kTextAlignment, [](R r) { return r.adresa; }, plain, "ADRESA"},
-        {holder, t::kLocalityTitle, 16, kTextAlignment, [](R r) { return r.loc; }, plain, "LOC"},
-        {holder, t::kCountyTitle, 11, kTextAlignment, [](R r) { return r.jud; }, plain, "JUD"},
-        {{}, t::kSurfaceTitle, 8, kNumberAlignment, [](R r) { return formatNumber(r.supraft); }, plain, "SUPRAFT"},
-        {{}, t::kInstallmentTitle, 7, kNumberAlignment, [](R r) { return numberText(r.rata); }, plain, "RATA"},
-        {{}, t::kCurrencyTitle, 3, kCentredAlignment, [](R r) { return r.moneda; }, plain, "MONEDA"},
-        {{},
-         t::kFirstInstallmentTitle,
-         10,
-         kCentredAlignment,
-         [](R r) { return dayText(r.datarata1); },
-         plain,
-         "DATARATA1"},
-        {{},
-         t::kStopPenaltiesTitle,
-         10,
-         kCentredAlignment,
-         [](R r) { return stopPenText(r.stopPen); },
-         plain,
-         "StopPen"},
-    };
-    return list;
-}
-
 ContractListWindow::ContractListWindow(AppContext& app, Interaction& ui, ContractDialog& dialog, QWidget* parent)
     : QDialog(parent),
       ui_(std::make_unique<::Ui::ContractListWindow>()),
@@ -122,8 +80,10 @@ ContractListWindow::ContractListWindow(AppContext& app, Interaction& ui, Contrac
     connect(ui_->StergeBut, &QPushButton::clicked, this, &ContractListWindow::deleteContract);
     connect(ui_->FisaBut, &QPushButton::clicked, this, &ContractListWindow::calculationSheet);
     connect(ui_->DetaliiBut, &QPushButton::clicked, this, &ContractListWindow::details);
-    connect(ui_->ExportBut, &QPushButton::clicked, this,
-            [this] { runCommand(interaction_, windowTitle(), [this] { exportGrid_(model_->displayedRows()); }); });
+    connect(ui_->ExportBut, &QPushButton::clicked, this, [this] {
+        runCommand(interaction_, windowTitle(),
+                   [this] { exportGrid_(shownGrid(ui_->Grid, *model_, contractListHeading(), today())); });
+    });
     connect(ui_->Grid, &QTableView::doubleClicked, this, [this] {
         if (showDetails_)
             details();
@@ -147,7 +107,7 @@ void ContractListWindow::setDetailsOpener(std::function<void(const ContractRow&)
     ui_->DetaliiBut->setEnabled(bool(showDetails_));
 }
 
-void ContractListWindow::setGridExport(std::function<void(const std::vector<ContractRow>&)> exportGrid)
+void ContractListWindow::setGridExport(std::function<void(const ShownTable&)> exportGrid)
 {
     exportGrid_ = std::move(exportGrid);
     ui_->ExportBut->setEnabled(bool(exportGrid_));

@@ -2,7 +2,9 @@
 #pragma once
 
 #include "contracts/contract_list.h"
+#include "contracts/contract_list_columns.h"
 #include "contracts/contract_validation.h"
+#include "export/shown_table.h"
 #include "widgets/refresh_coalescer.h"
 #include "widgets/rows_model.h"
 
@@ -22,9 +24,6 @@ class ContractDialog;
 class Interaction;
 class TemplateExporter;
 
-// The list's columns and bands; the benchmarks fill the grid model with them as the window does.
-const RowsModel<ContractRow>::Columns& contractListColumns();
-
 class ContractListWindow : public QDialog {
     Q_OBJECT
 public:
@@ -40,9 +39,9 @@ public:
     // button stays disabled until then.
     void setReportExporter(TemplateExporter& exporter);
     // Commands other parts of the program provide; their buttons stay disabled until then. Each is handed
-    // the current contract (the export, the grid's displayed rows); the window answers an empty list itself.
+    // the current contract (the export, the grid as shown); the window answers an empty list itself.
     void setDetailsOpener(std::function<void(const ContractRow&)> show);
-    void setGridExport(std::function<void(const std::vector<ContractRow>&)> exportGrid);
+    void setGridExport(std::function<void(const ShownTable&)> exportGrid);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -73,7 +72,7 @@ private:
     RefreshCoalescer filtering_;
     TemplateExporter* exporter_ = nullptr;
     std::function<void(const ContractRow&)> showDetails_;
-    std::function<void(const std::vector<ContractRow>&)> exportGrid_;
+    std::function<void(const ShownTable&)> exportGrid_;
 };
 
 }  // namespace velmar

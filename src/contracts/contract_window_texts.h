@@ -11,6 +11,9 @@ inline const QString kAddCaption = QStringLiteral("Adaugare Contract");
 // Search lists: the first item stands for any value.
 inline const QString kAnyValue = QStringLiteral("* indiferent *");
 
+// The list's heading; the window shows it indented by two blanks.
+inline const QString kListHeading = QStringLiteral("Lista Contractelor");
+
 // Grid bands and column titles, left to right.
 inline const QString kContractBand = QStringLiteral("Contract de Concesiune");
 inline const QString kHolderBand = QStringLiteral("Titular");

@@ -4,6 +4,7 @@
 #include "contracts/contract_dialog.h"
 #include "contracts/contract_list_window.h"
 #include "online/suggestion_dialog.h"
+#include "export/grid_export_dialog.h"
 #include "payments/details_window.h"
 #include "payments/payment_dialog.h"
 #include "payments/receipt.h"
@@ -21,6 +22,7 @@
 #include "shell/main_window.h"
 #include "shell/splash_window.h"
 #include "store/clock.h"
+#include "store/folders.h"
 #include "widgets/run_command.h"
 
 #include <QApplication>
@@ -106,6 +108,9 @@ int main(int argc, char* argv[])
                 velmar::TRTFReplace receipts(desktop);
                 details.setReceiptPrinter(
                     [&](qint64 idchit) { velmar::PrintReceipt(app, interaction, receipts, idchit); });
+                velmar::GridExportDialog gridExport(interaction, desktop, velmar::tempFolder(), &window);
+                contractList.setGridExport(
+                    [&gridExport](const velmar::ShownTable& table) { gridExport.Execute(table); });
                 contractList.setDetailsOpener(
                     [&details](const velmar::ContractRow& contract) { details.ShowContractDetails(contract); });
                 window.setContractListOpener([&contractList] { contractList.open(); });

@@ -84,7 +84,18 @@ QString formatDate(QDate date)
 {
     if (!date.isValid())
         return {};
-    return QString::asprintf("%02d.%02d.%04d", date.day(), date.month(), date.year());
+    // By hand: lists format tens of thousands of dates, and getDate converts the day once where day(), month()
+    // and year() would convert it three times.
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
+    if (year < 0 || year > 9999)
+        return QString::asprintf("%02d.%02d.%04d", day, month, year);
+    const char16_t text[] = {
+        char16_t(u'0' + day / 10),    char16_t(u'0' + day % 10),        u'.',
+        char16_t(u'0' + month / 10),  char16_t(u'0' + month % 10),      u'.',
+        char16_t(u'0' + year / 1000), char16_t(u'0' + year / 100 % 10), char16_t(u'0' + year / 10 % 10),
+        char16_t(u'0' + year % 10)};
+    return QString(reinterpret_cast<const QChar*>(text), 10);
 }
 
 int MonthsBetween(qint64 dayA, qint64 dayB)

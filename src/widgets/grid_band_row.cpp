@@ -10,21 +10,6 @@
 
 namespace velmar {
 
-std::vector<GridBand> bandRuns(const std::vector<QString>& bandOfColumn)
-{
-    std::vector<GridBand> runs;
-    for (int c = 0; c < int(bandOfColumn.size()); ++c) {
-        const QString& band = bandOfColumn[size_t(c)];
-        if (band.isEmpty())
-            continue;
-        if (!runs.empty() && runs.back().title == band && runs.back().last == c - 1)
-            runs.back().last = c;
-        else
-            runs.push_back({band, c, c});
-    }
-    return runs;
-}
-
 GridBandRow::GridBandRow(QWidget* row, QTableView* grid, const std::vector<GridBand>& bands)
     : QObject(row), row_(row), grid_(grid), bands_(bands)
 {

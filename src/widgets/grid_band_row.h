@@ -2,6 +2,8 @@
 // just above the column titles, kept over their columns as these are resized or scrolled.
 #pragma once
 
+#include "widgets/grid_column.h"
+
 #include <QObject>
 #include <QString>
 #include <vector>
@@ -11,16 +13,6 @@ class QTableView;
 class QWidget;
 
 namespace velmar {
-
-struct GridBand {
-    QString title;
-    int first;  // first and last column under the title
-    int last;
-};
-
-// The runs of adjacent columns that share a band title; `bandOfColumn[c]` is column c's title, empty for
-// a column under no band.
-std::vector<GridBand> bandRuns(const std::vector<QString>& bandOfColumn);
 
 class GridBandRow : public QObject {
 public:

@@ -103,11 +103,14 @@ bool fitsOneByte(const QString& text)
 
 void appendCharacters(QByteArray& out, const QString& text, qsizetype from, qsizetype count, bool wide)
 {
+    const qsizetype at = out.size();
+    out.resize(at + count * (wide ? 2 : 1));
+    char* to = out.data() + at;
     for (qsizetype i = from; i < from + count; ++i) {
         const char16_t c = text.at(i).unicode();
-        out.append(char(c & 0xFF));
+        *to++ = char(c & 0xFF);
         if (wide)
-            out.append(char(c >> 8));
+            *to++ = char(c >> 8);
     }
 }
 
@@ -190,17 +193,28 @@ private:
 
 uint32_t SharedStringTable::add(const QString& text)
 {
+    if (keepRepeats_) {
+        strings_.push_back({text, {}, {}});
+        return uint32_t(strings_.size() - 1);
+    }
     if (plain_.isEmpty())
         for (uint32_t i = 0; i < strings_.size(); ++i)
             if (strings_[i].runs.isEmpty() && strings_[i].phonetic.isEmpty())
-                plain_.insert(strings_[i].text, i);
-    const auto found = plain_.constFind(text);
-    if (found != plain_.constEnd())
-        return *found;
-    strings_.push_back({text, {}, {}});
-    const auto index = uint32_t(strings_.size() - 1);
-    plain_.insert(text, index);
-    return index;
+                plain_.insert(strings_[i].text, i + 1);
+    // One lookup for both the search and the insertion: the slot holds index + 1, 0 for a text not there yet.
+    uint32_t& slot = plain_[text];
+    if (slot == 0) {
+        strings_.push_back({text, {}, {}});
+        slot = uint32_t(strings_.size());
+    }
+    return slot - 1;
+}
+
+void SharedStringTable::reserve(qsizetype count)
+{
+    strings_.reserve(strings_.size() + size_t(count));
+    if (!keepRepeats_)
+        plain_.reserve(plain_.size() + count);
 }
 
 std::vector<SharedString> ReadSharedStrings(const BiffRecord& sst)

@@ -463,18 +463,18 @@ void Sheet::appendCellTable(QByteArray& out, qsizetype streamOffset, const std::
             const Row& row = rows_[r];
             if (row.empty())
                 continue;
-            QByteArray data = row.record;
-            if (data.size() < 16) {
-                data = QByteArray(16, '\0');
-                writeU16(data.data() + 6, 0x00FF);       // default height
-                writeU32(data.data() + 12, 0x00000100);  // the bit every ROW record carries
+            QByteArray rowRecord = row.record;
+            if (rowRecord.size() < 16) {
+                rowRecord = QByteArray(16, '\0');
+                writeU16(rowRecord.data() + 6, 0x00FF);       // default height
+                writeU32(rowRecord.data() + 12, 0x00000100);  // the bit every ROW record carries
             }
-            writeU16(data.data(), uint16_t(r));
-            writeU16(data.data() + 2, row.cells.empty() ? 0 : row.cells.front().column);
-            writeU16(data.data() + 4, row.cells.empty() ? 0 : uint16_t(row.cells.back().column + 1));
+            writeU16(rowRecord.data(), uint16_t(r));
+            writeU16(rowRecord.data() + 2, row.cells.empty() ? 0 : row.cells.front().column);
+            writeU16(rowRecord.data() + 4, row.cells.empty() ? 0 : uint16_t(row.cells.back().column + 1));
             if (firstRowRecord < 0)
                 firstRowRecord = int(out.size());
-            AppendRecord(out, record::Row, data);
+            AppendRecord(out, record::Row, rowRecord);
         }
         if (firstRowRecord < 0)
             continue;
@@ -483,6 +483,7 @@ void Sheet::appendCellTable(QByteArray& out, qsizetype streamOffset, const std::
         ByteWriter db(dbCell);
         db.u32(0);
         qsizetype previous = firstRowRecord + 20;
+        QByteArray data;
         for (int r = blockStart; r < blockEnd; ++r) {
             const Row& row = rows_[r];
             if (row.empty())
@@ -491,7 +492,7 @@ void Sheet::appendCellTable(QByteArray& out, qsizetype streamOffset, const std::
             if (!row.cells.empty())
                 previous = out.size();
             for (const Cell& cell : row.cells) {
-                data.resize(0);
+                data.resize(0);  // one buffer for every cell record: it keeps its room
                 ByteWriter w(data);
                 writeCellHeader(w, r, cell);
                 switch (cell.kind) {

@@ -107,6 +107,7 @@ public:
     void eraseRows(int at, int count);
     // Moves the row numbers held outside the cells: merged ranges, page breaks, array ranges.
     void mapRows(const RowRangeMap& map);
+    void addMergedRange(const CellRange& range) { merged_.push_back(range); }
     // Merged ranges lying within rows first..last are repeated `offset` rows lower.
     void copyMergedRanges(int firstRow, int lastRow, int offset);
 

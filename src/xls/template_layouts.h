@@ -23,8 +23,14 @@ enum class CellLook {
     BandExplanation,  // text format "@": an explanation that looks like a number stays as typed
     TotalLabel,       // 9 pt bold, boxed
     TotalAmount,      // 9 pt bold, "0", right-aligned, boxed
+    // The looks of an exported grid; its text cells left-aligned are BandExplanation, its dates BandDate.
+    GridHeading,      // 9 pt bold, centred, boxed: band and column titles
+    GridTextCentred,  // "@", centred, boxed
+    GridTextRight,    // "@", right-aligned, boxed
+    GridNumber,       // General, right-aligned, boxed: a number as it is, decimals included
+    GridNumberRed,    // GridNumber in bold red
 };
-constexpr int kCellLookCount = int(CellLook::TotalAmount) + 1;
+constexpr int kCellLookCount = int(CellLook::GridNumberRed) + 1;
 
 struct LayoutCell {
     int row;      // from 1

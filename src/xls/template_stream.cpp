@@ -22,14 +22,16 @@ constexpr uint16_t Footer = 0x0015, Header = 0x0014, CodePage = 0x0042, Window1 
 }  // namespace id
 
 // Fonts after the four default ones; index 4 does not exist in BIFF, so the first of ours is 5.
-enum FontIndex : uint16_t { TitleFont = 5, TagFont, HeadingFont, CellFont };
+enum FontIndex : uint16_t { TitleFont = 5, TagFont, HeadingFont, CellFont, RedCellFont };
+constexpr uint16_t kAutomaticColour = 0x7FFF, kRed = 0x000A;
 struct FontStyle {
     uint16_t twips;
     bool bold;
+    uint16_t colour = kAutomaticColour;
 };
 constexpr FontStyle kDefaultFont{200, false};
 // In FontIndex order.
-constexpr FontStyle kFonts[] = {{240, true}, {240, false}, {180, true}, {180, false}};
+constexpr FontStyle kFonts[] = {{240, true}, {240, false}, {180, true}, {180, false}, {180, true, kRed}};
 
 constexpr uint16_t kAmountFormat = 1;  // built-in "0"
 constexpr uint16_t kTextFormat = 49;   // built-in "@"
@@ -77,6 +79,16 @@ LookFormat lookFormat(CellLook look)
         return {HeadingFont, 0, kGeneral, Box};
     case CellLook::TotalAmount:
         return {HeadingFont, kAmountFormat, kRight, Box};
+    case CellLook::GridHeading:
+        return {HeadingFont, 0, kCentre, Box};
+    case CellLook::GridTextCentred:
+        return {CellFont, kTextFormat, kCentre, Box};
+    case CellLook::GridTextRight:
+        return {CellFont, kTextFormat, kRight, Box};
+    case CellLook::GridNumber:
+        return {CellFont, 0, kRight, Box};
+    case CellLook::GridNumberRed:
+        return {RedCellFont, 0, kRight, Box};
     }
     return {CellFont, 0, kGeneral, NoSides};
 }
@@ -89,6 +101,14 @@ constexpr uint16_t kBuiltInStyleFormats[] = {43, 41, 44, 42, 9};
 // STYLE records: XF index with the built-in flag, style id.
 constexpr std::pair<uint16_t, uint8_t> kBuiltInStyles[] = {{0x8000, 0}, {0x8010, 3}, {0x8011, 6},
                                                            {0x8012, 4}, {0x8013, 7}, {0x8014, 5}};
+
+// What the stream needs of a sheet besides the cell formats.
+struct SheetFrame {
+    QString name;
+    const std::vector<double>& columnWidths;
+    int titleFirstRow, titleLastRow;
+    bool landscape;
+};
 
 using Fill = std::function<void(ByteWriter&)>;
 
@@ -123,7 +143,7 @@ void bof(QByteArray& stream, uint16_t kind)
 void font(QByteArray& stream, FontStyle style)
 {
     add(stream, id::Font, [&](ByteWriter& w) {
-        w.u16(style.twips).u16(0).u16(0x7FFF).u16(style.bold ? 700 : 400).u16(0).u8(0);
+        w.u16(style.twips).u16(0).u16(style.colour).u16(style.bold ? 700 : 400).u16(0).u8(0);
         w.u8(2 /* swiss */).u8(0xEE /* East European */).u8(0);
         shortString(w, QStringLiteral("Arial"));
     });
@@ -176,7 +196,7 @@ void cellFormats(QByteArray& stream)
 
 // Print_Titles: a built-in NAME of the sheet over its heading rows and every column, through the
 // workbook's reference to itself (SUPBOOK + EXTERNSHEET entry 0).
-void printTitles(QByteArray& stream, const TemplateLayout& layout)
+void printTitles(QByteArray& stream, const SheetFrame& frame)
 {
     add(stream, record::SupBook, [](ByteWriter& w) { w.u16(1).u16(0x0401); });
     add(stream, record::ExternSheet, [](ByteWriter& w) { w.u16(1).u16(0).u16(0).u16(0); });
@@ -184,13 +204,13 @@ void printTitles(QByteArray& stream, const TemplateLayout& layout)
     add(stream, record::Name, [&](ByteWriter& w) {
         w.u16(0x0020).u8(0).u8(1).u16(11).u16(0).u16(1).u32(0);
         w.u8(0).u8(kPrintTitles);
-        w.u8(kArea3d).u16(0).u16(uint16_t(layout.headingFirstRow - 1)).u16(uint16_t(layout.headingLastRow() - 1));
+        w.u8(kArea3d).u16(0).u16(uint16_t(frame.titleFirstRow - 1)).u16(uint16_t(frame.titleLastRow - 1));
         w.u16(0).u16(0xFF);
     });
 }
 
 // Returns the offset of the BOUNDSHEET's sheet-offset field, patched once the globals' size is known.
-qsizetype globals(QByteArray& stream, const TemplateLayout& layout)
+qsizetype globals(QByteArray& stream, const SheetFrame& frame)
 {
     bof(stream, 0x0005);
     add(stream, id::CodePage, [](ByteWriter& w) { w.u16(1200); });
@@ -199,9 +219,8 @@ qsizetype globals(QByteArray& stream, const TemplateLayout& layout)
     add(stream, id::DateMode, [](ByteWriter& w) { w.u16(0); });
     cellFormats(stream);
     const qsizetype sheetOffsetField = stream.size() + 4;
-    add(stream, record::BoundSheet,
-        [&](ByteWriter& w) { shortString(w.u32(0).u8(0).u8(0), QString::fromLatin1(layout.sheetName)); });
-    printTitles(stream, layout);
+    add(stream, record::BoundSheet, [&](ByteWriter& w) { shortString(w.u32(0).u8(0).u8(0), frame.name); });
+    printTitles(stream, frame);
     add(stream, record::Sst, [](ByteWriter& w) { w.u32(0).u32(0); });
     add(stream, record::Eof, [](ByteWriter&) {});
     return sheetOffsetField;
@@ -226,48 +245,61 @@ void sheetSettings(QByteArray& stream)
 
 // A4 portrait, one page wide and as many tall as the rows need, the page number and count at the right
 // of the footer.
-void pageSetup(QByteArray& stream)
+void pageSetup(QByteArray& stream, bool landscape)
 {
     add(stream, id::Header, [](ByteWriter&) {});
     add(stream, id::Footer, [](ByteWriter& w) { longString(w, QStringLiteral("&Rpag.&P / &N")); });
     add(stream, id::HCenter, [](ByteWriter& w) { w.u16(0); });
     add(stream, id::VCenter, [](ByteWriter& w) { w.u16(0); });
-    constexpr uint16_t kA4 = 9, kPortrait = 0x0002;
-    add(stream, id::PageSetup, [](ByteWriter& w) {
-        w.u16(kA4).u16(100).u16(1).u16(1).u16(0).u16(kPortrait).u16(600).u16(600).f64(0.5).f64(0.5).u16(1);
+    constexpr uint16_t kA4 = 9, kPortrait = 0x0002, kLandscape = 0x0000;
+    const uint16_t orientation = landscape ? kLandscape : kPortrait;
+    add(stream, id::PageSetup, [&](ByteWriter& w) {
+        w.u16(kA4).u16(100).u16(1).u16(1).u16(0).u16(orientation).u16(600).u16(600).f64(0.5).f64(0.5).u16(1);
     });
 }
 
-void columns(QByteArray& stream, const TemplateLayout& layout)
+void columns(QByteArray& stream, const std::vector<double>& columnWidths)
 {
     add(stream, id::DefColWidth, [](ByteWriter& w) { w.u16(8); });
-    for (size_t c = 0; c < layout.columnWidths.size(); ++c) {
-        const auto width = uint16_t(std::lround(layout.columnWidths[c] * 256));
+    for (size_t c = 0; c < columnWidths.size(); ++c) {
+        const auto width = uint16_t(std::lround(std::min(columnWidths[c], 255.0) * 256));
         add(stream, record::ColInfo,
             [&](ByteWriter& w) { w.u16(uint16_t(c)).u16(uint16_t(c)).u16(width).u16(kDefaultCellXf).u16(0).u16(0); });
     }
 }
 
-void sheet(QByteArray& stream, const TemplateLayout& layout)
+void sheet(QByteArray& stream, const SheetFrame& frame)
 {
     bof(stream, 0x0010);
     sheetSettings(stream);
-    pageSetup(stream);
-    columns(stream, layout);
+    pageSetup(stream, frame.landscape);
+    columns(stream, frame.columnWidths);
     add(stream, record::Dimensions, [](ByteWriter& w) { w.u32(0).u32(0).u16(0).u16(0).u16(0); });
     add(stream, id::Window2, [](ByteWriter& w) { w.u16(0x06B6).u16(0).u16(0).u16(0x40).u16(0).u16(0).u16(0).u32(0); });
     add(stream, record::Eof, [](ByteWriter&) {});
+}
+
+QByteArray workbookStream(const SheetFrame& frame)
+{
+    QByteArray stream;
+    const qsizetype sheetOffsetField = globals(stream, frame);
+    writeU32(stream.data() + sheetOffsetField, uint32_t(stream.size()));
+    sheet(stream, frame);
+    return stream;
 }
 
 }  // namespace
 
 QByteArray TemplateStream(const TemplateLayout& layout)
 {
-    QByteArray stream;
-    const qsizetype sheetOffsetField = globals(stream, layout);
-    writeU32(stream.data() + sheetOffsetField, uint32_t(stream.size()));
-    sheet(stream, layout);
-    return stream;
+    return workbookStream(
+        {QString::fromLatin1(layout.sheetName), layout.columnWidths, layout.headingFirstRow, layout.headingLastRow()});
+}
+
+QByteArray FormattedSheetStream(const QString& sheetName, const std::vector<double>& columnWidths, int titleFirstRow,
+                                int titleLastRow, bool landscape)
+{
+    return workbookStream({sheetName, columnWidths, titleFirstRow, titleLastRow, landscape});
 }
 
 int xfIndex(CellLook look) { return kFirstLookXf + int(look); }

@@ -346,6 +346,12 @@ void Workbook::setNumber(int row, int column, double value, int xf)
     d->setNumber(cell, value);
 }
 
+void Workbook::writeTextsAsTheyCome(qsizetype count)
+{
+    d->strings.keepRepeats();
+    d->strings.reserve(count);
+}
+
 void Workbook::setFormula(int row, int column, const QString& formula, int xf)
 {
     const QByteArray tokens = CompileFormula(formula);
@@ -355,6 +361,14 @@ void Workbook::setFormula(int row, int column, const QString& formula, int xf)
     cell.formula = std::make_unique<Formula>();
     cell.formula->tokens = tokens;
     cell.formula->result = QByteArray(8, '\0');
+}
+
+void Workbook::mergeCells(int firstRow, int lastRow, int firstColumn, int lastColumn)
+{
+    d->checkCell(firstRow, firstColumn);
+    d->checkCell(lastRow, lastColumn);
+    d->sheet().addMergedRange({firstRow - 1, lastRow - 1, firstColumn - 1, lastColumn - 1});
+    d->changed[d->active] = true;
 }
 
 void Workbook::insertCopiedRows(int firstRow, int lastRow, int destRow, int count)

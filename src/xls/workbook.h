@@ -72,9 +72,17 @@ public:
     // Writing with an explicit XF index, as a workbook built from scratch does.
     void setText(int row, int column, const QString& text, int xf);
     void setNumber(int row, int column, double value, int xf);
+    // Room for `count` more texts, each written as an entry of its own in the string table, never looked up:
+    // a workbook built from scratch with tens of thousands of mostly different texts is written in a fraction
+    // of the time. A text written twice is stored twice, which the format allows.
+    void writeTextsAsTheyCome(qsizetype count);
     // A formula in A1 notation with references, areas, numbers, + - * /, parentheses and SUM(...),
     // e.g. "F7+G7+H7" or "SUM($F$6:F7)". Throws StoreError for anything else.
     void setFormula(int row, int column, const QString& formula, int xf);
+
+    // Cells firstRow..lastRow x firstColumn..lastColumn of the active sheet shown as one, holding the value
+    // of the top left cell.
+    void mergeCells(int firstRow, int lastRow, int firstColumn, int lastColumn);
 
     // Copies rows firstRow..lastRow (values, formats, heights, formulas) and inserts the copy `count`
     // times at destRow, moving the rows below down. References everywhere in the workbook follow the

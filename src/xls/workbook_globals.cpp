@@ -19,6 +19,9 @@ SavedStrings CollectStrings(const std::vector<Sheet>& sheets, const SharedString
 {
     SavedStrings saved;
     saved.newIndex.assign(strings.size(), UINT32_MAX);
+    saved.table.reserve(strings.size());
+    // Equal plain strings under different indexes are saved once, unless the table has none or keeps them.
+    const bool lookUp = strings.mergeEqualOnSave();
     QHash<QString, uint32_t> plain;
     for (const Sheet& sheet : sheets) {
         sheet.forEachCell([&](int, const Cell& cell) {
@@ -29,7 +32,7 @@ SavedStrings CollectStrings(const std::vector<Sheet>& sheets, const SharedString
             if (target != UINT32_MAX)
                 return;
             const SharedString& s = strings.at(cell.text);
-            const bool isPlain = s.runs.isEmpty() && s.phonetic.isEmpty();
+            const bool isPlain = lookUp && s.runs.isEmpty() && s.phonetic.isEmpty();
             if (isPlain) {
                 const auto found = plain.constFind(s.text);
                 if (found != plain.constEnd()) {

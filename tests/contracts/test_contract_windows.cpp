@@ -21,6 +21,7 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFont>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -728,6 +729,42 @@ private slots:
             choose(&list, "ROLF", "* indiferent *");
             QCOMPARE(names(&list), QStringList({"CÂMPEANU ŞTEFANIA"}));
         });
+    }
+
+    void theExportIsHandedTheGridAsTheClerkSeesIt()
+    {
+        enterRegister();
+        ContractDialog dialog(*app_, *ui_);
+        ContractListWindow list(*app_, *ui_, dialog);
+        std::vector<ShownTable> handed;
+        list.setGridExport([&](const ShownTable& table) { handed.push_back(table); });
+        whileOpen(list, [&] {
+            QHeaderView* header = grid(&list)->horizontalHeader();
+            header->moveSection(5, 0);  // "Nume si prenume" first
+            header->hideSection(13);    // "Moneda" out of sight
+            header->resizeSection(7, 300);
+            choose(&list, "Nume1F", "CÂMPEANU ŞTEFANIA");
+            button(&list, "ExportBut")->click();
+        });
+        QCOMPARE(handed.size(), size_t(1));
+        const ShownTable& table = handed[0];
+        QCOMPARE(table.heading, QString("Lista Contractelor"));
+        QCOMPARE(table.created, day("15.03.2024"));
+        QCOMPARE(int(table.columns.size()), 15);
+        QCOMPARE(table.columns[0].title, QString("Nume si prenume"));
+        QCOMPARE(table.columns[0].band, QString("Titular"));
+        QCOMPARE(table.columns[1].title, QString("Numarul"));
+        QCOMPARE(table.columns[13].title, QString("Data primei rate"));
+        const double character = QFontMetrics(grid(&list)->font()).horizontalAdvance(QLatin1Char('0'));
+        QCOMPARE(table.columns[7].widthChars, 300 / character);  // "CNP / CUI", as wide as on the screen
+        QCOMPARE(table.rows.size(), size_t(1));                  // the filter applied
+        QCOMPARE(table.rows[0][0].text, QString("CÂMPEANU ŞTEFANIA"));
+        QCOMPARE(table.rows[0][2].kind, ValueKind::Date);
+        QCOMPARE(table.rows[0][2].text, QString("01.02.2019"));
+        QCOMPARE(table.rows[0][7].text, QString("2861115240030"));
+        QCOMPARE(table.rows[0][7].kind, ValueKind::Text);
+        QCOMPARE(table.rows[0][4].kind, ValueKind::Number);  // "Suma restanta"
+        QVERIFY(table.rows[0][4].value > 860 * 3);           // four indexed installments of five left
     }
 
     void theDetailsTakeTheScreenAndTheListComesBack()

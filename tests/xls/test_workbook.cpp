@@ -93,6 +93,27 @@ TEST(WorkbookCells, WritingKeepsTheFormatAndTheEmptyTextLeavesABlank)
     EXPECT_TRUE(cells.contains("Date!D4 number 2"));     // 2 + a blank
 }
 
+// Texts written as they come stand in the string table as often as they were written; readers still find each
+// cell's own text, and the file's texts keep theirs.
+TEST(WorkbookCells, TextsWrittenAsTheyComeReadBackCellByCell)
+{
+    Workbook book = fixture();
+    book.writeTextsAsTheyCome(4);
+    book.setText(20, 1, QString::fromUtf8("Ţară"), 15);
+    book.setText(20, 2, QString::fromUtf8("Ţară"), 15);
+    book.setText(21, 1, "DA", 15);
+    book.mergeCells(30, 30, 1, 3);
+    book.setText(30, 1, "DA", 15);
+    EXPECT_EQ(book.cellText(20, 2), QString::fromUtf8("Ţară"));
+
+    TempFolder folder;
+    const QStringList cells = savedAndRead(book, folder);
+    for (const char* cell : {"Date!A20 text Ţară", "Date!B20 text Ţară", "Date!A21 text DA", "Date!A30 text DA",
+                             "merged Date rows 29-30 columns 0-3"})
+        EXPECT_TRUE(cells.contains(QString::fromUtf8(cell))) << cell << "\n" << cells.join('\n').toStdString();
+    EXPECT_EQ(cells.filter("text").size(), velmar::test::xlrdReading(kFixture).filter("text").size() + 4);
+}
+
 TEST(WorkbookRows, InsertedCopiesMoveTheirRelativeReferencesAndSpanningSumsGrow)
 {
     Workbook book = fixture();
