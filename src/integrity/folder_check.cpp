@@ -1,11 +1,13 @@
 #include "integrity/folder_check.h"
 
 #include "integrity/integrity_texts.h"
+#include "platform/folder_access.h"
 #include "store/dbf/dbf_header.h"
 #include "store/id_counters.h"
 #include "store/sql/database.h"
 #include "store/table_schema.h"
 
+#include <QDir>
 #include <QFile>
 
 namespace velmar {
@@ -132,9 +134,21 @@ void checkPayments(Database& db, QStringList& problems)
 
 }  // namespace
 
+QStringList FolderExposure(const QString& dataFolder)
+{
+    const FolderAccess access = folderAccess(dataFolder);
+    const QString shown = QDir::toNativeSeparators(dataFolder);
+    QStringList problems;
+    if (access.writableByAnyone)
+        problems << texts::folderWritableByAnyone(shown);
+    if (access.ownedByAnother)
+        problems << texts::folderOfAnotherUser(shown, access.owner);
+    return problems;
+}
+
 QStringList CheckDataFolder(Database& db, const IdCounters& ids)
 {
-    QStringList problems;
+    QStringList problems = FolderExposure(db.folder());
     checkStructure(db, problems);
     checkUniqueness(db, problems);
     checkCounters(db, ids, problems);

@@ -12,7 +12,10 @@ namespace velmar {
 class Database;
 class IdCounters;
 
-// The problems found, one sentence each; empty for a sound folder.
+// What makes the data folder open to other users of the machine: written by anyone, or another user's.
+QStringList FolderExposure(const QString& dataFolder);
+
+// The problems found, one sentence each (the folder's exposure included); empty for a sound folder.
 QStringList CheckDataFolder(Database& db, const IdCounters& ids);
 
 // What can be proved right without a person: counters behind their tables are raised past them. Returns

@@ -57,6 +57,15 @@ inline QString counterRepaired(const QString& key, qint64 value)
 {
     return QStringLiteral("Contorul %1 a fost adus la %2.").arg(key).arg(value);
 }
+inline QString folderWritableByAnyone(const QString& folder)
+{
+    return QStringLiteral("Folderul de date %1 poate fi modificat de orice utilizator al calculatorului.").arg(folder);
+}
+inline QString folderOfAnotherUser(const QString& folder, const QString& owner)
+{
+    return QStringLiteral("Folderul de date %1 apartine altui utilizator (%2).").arg(folder, owner);
+}
+inline const QString kExposedFolderCaption = QStringLiteral("Atentie");
 inline const QString kNoProblem = QStringLiteral("Nicio problema gasita.");
 
 }  // namespace velmar::integrity_texts

@@ -4,6 +4,8 @@
 #include "app/app_context.h"
 #include "app/interaction.h"
 #include "app/version.h"
+#include "integrity/folder_check.h"
+#include "integrity/integrity_texts.h"
 #include "platform/file_type_registration.h"
 #include "platform/launcher.h"
 #include "session/local_maintenance.h"
@@ -139,6 +141,8 @@ StartupResult RunStartup(const StartupOptions& options, Interaction& ui, Startup
 
     if (!server.folder.isEmpty() && !server.usable)
         ui.Mesaj(kServerCaption, serverUnusable(server.folder), MessageButton::Ok, MessageKind::Error);
+    if (const QStringList exposure = FolderExposure(app->dataFolder()); !exposure.isEmpty())
+        ui.Mesaj(integrity_texts::kExposedFolderCaption, exposure.join(u'\n'), MessageButton::Ok, MessageKind::Warning);
     if (network)
         return {std::move(app), kNetworkWork + QDir::toNativeSeparators(server.folder)};
     maintainLocalData(*app, progress);

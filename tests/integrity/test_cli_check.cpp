@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace velmar {
 namespace {
@@ -102,6 +103,33 @@ TEST_F(CliCheck, RepairRaisesTheCountersAndLeavesTheRestReported)
                                 "--datarata1", "15.03.2020", "--datapen1", "15.04.2020", "--nume", "Ionescu Ana",
                                 "--cnp", "1800101221144", "--rata", "100"});
     EXPECT_EQ(added.out, "51\n") << added.err.toStdString();
+}
+
+}  // namespace
+}  // namespace velmar
+
+namespace velmar {
+namespace {
+
+// A data folder others may change is reported, by the check and (through the same words) at start-up.
+TEST_F(CliCheck, AFolderOthersMayChangeIsReported)
+{
+    const QString data = home.file("Data");
+    ASSERT_TRUE(QFile::setPermissions(data, QFile::permissions(data) | QFileDevice::WriteOther));
+    auto run = cli.run({"check"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.out.contains(
+        QStringLiteral("Folderul de date %1 poate fi modificat de orice utilizator al calculatorului.").arg(data)))
+        << run.out.toStdString();
+
+    if (geteuid() != 0)
+        GTEST_SKIP() << "giving the folder to another user needs the administrator";
+    ASSERT_TRUE(QFile::setPermissions(data, QFile::permissions(data) & ~QFileDevice::WriteOther));
+    ASSERT_EQ(chown(data.toLocal8Bit().constData(), 65534, 65534), 0);
+    run = cli.run({"check"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Folderul de date %1 apartine altui utilizator (").arg(data)))
+        << run.out.toStdString();
 }
 
 }  // namespace
