@@ -25,5 +25,6 @@ int receiptCommand(const QStringList& args, QTextStream& out);
 int slipCommand(const QStringList& args, QTextStream& out);
 int debtsCommand(const QStringList& args, QTextStream& out);
 int sheetCommand(const QStringList& args, QTextStream& out);
+int adminCommand(const QStringList& args, QTextStream& out);
 
 }  // namespace velmar::cli

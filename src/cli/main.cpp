@@ -31,6 +31,7 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("slip"), velmar::cli::slipCommand},
         {QStringLiteral("debts"), velmar::cli::debtsCommand},
         {QStringLiteral("sheet"), velmar::cli::sheetCommand},
+        {QStringLiteral("admin"), velmar::cli::adminCommand},
     };
     return table;
 }

@@ -1,5 +1,6 @@
 // velmar: the desktop program. Wiring only: one copy per user, the program-wide conventions, the splash,
 // the start-up sequence and the main window.
+#include "admin/administration_window.h"
 #include "app/app_context.h"
 #include "contracts/contract_dialog.h"
 #include "contracts/contract_list_window.h"
@@ -15,6 +16,7 @@
 #include "reports/report_texts.h"
 #include "reports/template_exporter.h"
 #include "session/startup.h"
+#include "session/template_restore.h"
 #include "session/update_handoff.h"
 #include "shell/gui_interaction.h"
 #include "shell/main_window.h"
@@ -115,6 +117,15 @@ int main(int argc, char* argv[])
                         velmar::DebtsList(app.db(), app.rates(), interaction.counter(), exporter, app.dataFolder(),
                                           velmar::today());
                     });
+                });
+                velmar::AdministrationWindow administration(app, interaction, desktop, &window);
+                administration.LoadAdministrationSettings(started.administration);
+                administration.setModelRestorer(
+                    [&](velmar::PrintTemplate model) { velmar::RestoreInitialModel(app, interaction, model); });
+                window.setAdministrationOpener([&administration] {
+                    // A new server folder, or none, takes effect at the next start.
+                    if (administration.ShowAdministration() == velmar::AdministrationWindow::Outcome::EndProgram)
+                        QApplication::quit();
                 });
                 front = &window;
                 splash.hide();

@@ -16,6 +16,7 @@ class CliRunner {
 public:
     explicit CliRunner(QString programFolder, QString today = QStringLiteral("10.12.2026"));
     CliRun run(const QStringList& args) const;
+    CliRun run(const QStringList& args, const QByteArray& input) const;  // `input` on its standard input
     const QString& home() const { return home_; }
 
 private:
