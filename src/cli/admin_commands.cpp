@@ -17,6 +17,7 @@
 
 #include <QDir>
 #include <cstdio>
+#include <utility>
 
 namespace velmar::cli {
 
@@ -73,17 +74,18 @@ int set(AppContext& app, const Options& o)
     return 0;
 }
 
-QString inputLine()
+// The new password as typed twice, one line each, on the standard input.
+std::pair<QString, QString> typedTwice()
 {
-    static QTextStream in(stdin);
+    QTextStream in(stdin);
     in.setEncoding(QStringConverter::Utf8);
-    return in.readLine();
+    const QString first = in.readLine();
+    return {first, in.readLine()};
 }
 
 int password(AppContext& app, const Options& o, QTextStream& out)
 {
-    const QString first = inputLine();
-    const QString second = inputLine();
+    const auto [first, second] = typedTwice();
     for (const QString& typed : {first, second})
         if (typed.size() > admin_texts::kPasswordLength)
             throw StoreError(admin_texts::kPasswordTooLong);

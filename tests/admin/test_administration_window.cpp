@@ -124,7 +124,7 @@ QStringList clipped(QWidget* window)
         if (button->isVisible() && button->width() < button->sizeHint().width())
             cut << button->objectName();
     for (QGroupBox* group : window->findChildren<QGroupBox*>())
-        if (group->width() < group->minimumSizeHint().width())
+        if (group->isVisible() && group->width() < group->minimumSizeHint().width())
             cut << group->objectName();
     return cut;
 }
