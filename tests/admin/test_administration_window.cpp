@@ -277,6 +277,14 @@ private slots:
             QCOMPARE(edit("Edit1")->text(), QString());
             QCOMPARE(edit("Edit2")->text(), QString());
             QVERIFY(window_->isVisible());
+
+            // A button takes Enter itself.
+            bool opened = false;
+            inNextDialog([&opened](QDialog* d) { opened = d->windowTitle() == "Penalitati"; });
+            auto* add = child<QPushButton>(window_.get(), "AddPenalB");
+            add->setFocus();
+            QTest::keyClick(add, Qt::Key_Return);
+            QVERIFY(opened);
         });
     }
 
