@@ -52,4 +52,9 @@ AppContext::AppContext(QString programFolder, QString systemFolder, QString data
 
 AppContext::~AppContext() = default;
 
+UnitIdentity AppContext::unitIdentity() const
+{
+    return shownIdentity_ ? *shownIdentity_ : StoredUnitIdentity(*settings_);
+}
+
 }  // namespace velmar

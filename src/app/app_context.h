@@ -3,8 +3,11 @@
 // administrator has logged in.
 #pragma once
 
+#include "app/unit_identity.h"
+
 #include <QString>
 #include <memory>
+#include <optional>
 
 namespace velmar {
 
@@ -36,6 +39,11 @@ public:
     const QString& userText() const { return userText_; }
     bool administrator = false;
 
+    // The unit's identity as the administration window currently shows it: receipts and new contracts use
+    // it until the next start, saved or not. Without that window (the command-line tool) the stored one.
+    UnitIdentity unitIdentity() const;
+    void showUnitIdentity(const UnitIdentity& identity) { shownIdentity_ = identity; }
+
 private:
     QString programFolder_;
     QString systemFolder_;
@@ -46,6 +54,7 @@ private:
     std::unique_ptr<IdCounters> ids_;
     std::unique_ptr<RateTables> rates_;
     QString userText_;
+    std::optional<UnitIdentity> shownIdentity_;
 };
 
 }  // namespace velmar

@@ -27,5 +27,6 @@ int debtsCommand(const QStringList& args, QTextStream& out);
 int sheetCommand(const QStringList& args, QTextStream& out);
 int checkCommand(const QStringList& args, QTextStream& out);
 int suggestCommand(const QStringList& args, QTextStream& out);
+int adminCommand(const QStringList& args, QTextStream& out);
 
 }  // namespace velmar::cli

@@ -116,7 +116,7 @@ int add(const Options& o, QTextStream& out)
 {
     requirePositional(o, 1, kUsage);
     const auto app = AppContext::openLocal();
-    ContractInput input = NewContractInput(app->settings(), today());
+    ContractInput input = NewContractInput(app->unitIdentity(), today());
     InputOptions(o).apply(input);
     SilentProgressCounter counter;
     out << AddContract(*app, validated(*app, input, kNewContract), counter) << '\n';

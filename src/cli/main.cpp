@@ -33,6 +33,7 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("sheet"), velmar::cli::sheetCommand},
         {QStringLiteral("check"), velmar::cli::checkCommand},
         {QStringLiteral("suggest"), velmar::cli::suggestCommand},
+        {QStringLiteral("admin"), velmar::cli::adminCommand},
     };
     return table;
 }

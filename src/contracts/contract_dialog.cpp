@@ -124,7 +124,7 @@ bool ContractDialog::Execute(EditedContract edited)
     setWindowTitle(heading);
     ui_->HeaderL->setText(heading);
     if (adding)
-        fill(NewContractInput(app_.settings(), today()));
+        fill(NewContractInput(app_.unitIdentity(), today()));
     return ExecuteAgain();
 }
 

@@ -1,11 +1,11 @@
 // Start values of the contract dialog.
 #include "contracts/contract_input.h"
 
+#include "app/unit_identity.h"
 #include "contracts/contract_list.h"
 #include "store/counties.h"
 #include "store/dates.h"
 #include "store/rounding.h"
-#include "store/settings.h"
 
 namespace velmar {
 
@@ -19,14 +19,14 @@ QString listItem(const QStringList& items, const QString& stored)
 
 }  // namespace
 
-ContractInput NewContractInput(const Settings& settings, QDate today)
+ContractInput NewContractInput(const UnitIdentity& identity, QDate today)
 {
     ContractInput input;
     input.dataCon = today;
     input.dataRata1 = today;
     input.dataPen1 = AddMonths(today, 1);
     input.stopPen = today;
-    input.jud = countyName(settings.ReadNumberSetting(QStringLiteral("CONST"), QStringLiteral("JUDET")) / 10000);
+    input.jud = identity.county();
     return input;
 }
 

@@ -9,7 +9,7 @@
 
 namespace velmar {
 
-class Settings;
+struct UnitIdentity;
 struct ContractRow;
 
 struct ContractInput {
@@ -34,8 +34,8 @@ struct ContractInput {
     QString obs;
 };
 
-// A new contract: dated today, penalties from a month later, in the county of the administration settings.
-ContractInput NewContractInput(const Settings& settings, QDate today);
+// A new contract: dated today, penalties from a month later, in the county of the administration.
+ContractInput NewContractInput(const UnitIdentity& identity, QDate today);
 
 // A stored contract. A JUD, MONEDA or TIPRATA that its list does not hold selects nothing (empty text);
 // with StopPen 99999 the stop option is off and its date null.

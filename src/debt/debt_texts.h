@@ -18,6 +18,18 @@ inline QString noPenaltyRow(qint64 id) { return QStringLiteral("Nu exista penali
 inline QString noInflationRow(qint64 id) { return QStringLiteral("Nu exista rata inflatiei cu IDINF %1").arg(id); }
 inline const QString kReindexCaption = QStringLiteral("Actualizez ratele...");
 
+// The rate dialogs and the grids of the administration window.
+inline const QString kNewPenalty = QStringLiteral("Definire Penalitate noua");
+inline const QString kChangePenalty = QStringLiteral("Modificare Penalitate");
+inline const QString kNewInflation = QStringLiteral("Adaugare Rata Inflatie");
+inline const QString kChangeInflation = QStringLiteral("Modificare Rata Inflatie");
+inline const QString kNothingToChange = QStringLiteral("Nu aveti ce modifica!");
+inline const QString kNothingToDelete = QStringLiteral("Nu aveti ce sterge!");
+inline const QString kDeletePenaltyCaption = QStringLiteral("Stergere Penalitate");
+inline const QString kDeletePenaltyQuestion = QStringLiteral("Doriti sa stergeti Penalitatea selectata?");
+inline const QString kDeleteInflationCaption = QStringLiteral("Stergere Rata inflatie");
+inline const QString kDeleteInflationQuestion = QStringLiteral("Doriti sa stergeti Rata inflatiei selectata?");
+
 // The calculation sheet: its progress caption, the explanation of each event and its heading lines.
 // Rates are written as their shortest decimal text ("0.1", "2"), numbers as plain whole numbers.
 inline const QString kSheetCaption = QStringLiteral("Calculez Contractul...");

@@ -7,10 +7,12 @@
 #include "debt/rate_rows.h"
 #include "store/dates.h"
 #include "store/id_counters.h"
+#include "store/numeric_limits.h"
 #include "store/rounding.h"
 #include "store/sql/database.h"
 #include "store/sql/transaction.h"
 #include "store/store_error.h"
+#include "store/table_schema.h"
 
 #include <QRegularExpression>
 
@@ -58,7 +60,11 @@ QString RateText(const QString& typed, bool negativeAllowed)
         throw StoreError(debt_texts::badRate(typed));
     if (!m.captured(1).isEmpty() && !negativeAllowed)
         throw StoreError(debt_texts::negativePenalty(typed));
-    return formatNumber(text.toDouble());
+    // The columns are N(6,2): the minus sign takes the place of a digit, so -99.99 is the lowest they hold.
+    const double value = text.toDouble();
+    if (!fitsColumn(value, permanentTable(u"Inflatie").field(u"VALOARE")))
+        throw StoreError(debt_texts::badRate(typed));
+    return formatNumber(value);
 }
 
 qint64 AddPenaltyRate(Database& db, IdCounters& ids, const PenaltyRateEdit& edit)

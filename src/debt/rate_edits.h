@@ -13,8 +13,9 @@ class IdCounters;
 class ProgressCounter;
 class RateTables;
 
-// A rate as typed: at most 3 digits before the point and 2 after, a minus sign only where allowed; empty
-// reads as 0. Returns the plain decimal text that goes into the table; throws StoreError when refused.
+// A rate as typed: at most 3 digits before the point and 2 after, a minus sign only where allowed (and then
+// at most 2 digits before the point, as the column holds); empty reads as 0. Returns the plain decimal text
+// that goes into the table; throws StoreError when refused.
 QString RateText(const QString& typed, bool negativeAllowed);
 
 struct PenaltyRateEdit {

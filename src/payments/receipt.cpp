@@ -6,7 +6,6 @@
 #include "contracts/contract_texts.h"
 #include "payments/payment_texts.h"
 #include "payments/rtf_replace.h"
-#include "store/counties.h"
 #include "store/dates.h"
 #include "store/file_lookup.h"
 #include "store/settings.h"
@@ -131,9 +130,8 @@ ReceiptOutcome WriteReceipt(AppContext& app, Interaction& ui, TRTFReplace& rtf, 
                                ? texts::receiptNotWritable(QDir::toNativeSeparators(rtf.RTFDest))
                                : texts::receiptTemplateUnusable(QDir::toNativeSeparators(rtf.RTFSursa)));
 
-    const QString county = countyName(settings.ReadNumberSetting(section, QStringLiteral("JUDET")) / 10000);
-    const QString commune = settings.ReadSetting(section, QStringLiteral("COMUNA"));
-    for (const auto& [tag, value] : ReceiptTags(payment, county, commune))
+    const UnitIdentity identity = app.unitIdentity();
+    for (const auto& [tag, value] : ReceiptTags(payment, identity.county(), identity.comuna))
         rtf.AddTag(tag, value);
     rtf.WriteBody();
     rtf.Finish();

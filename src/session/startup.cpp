@@ -134,8 +134,9 @@ StartupResult RunStartup(const StartupOptions& options, Interaction& ui, Startup
         RegisterArchiveType(options.programPath, program);  // a desktop that refuses it changes nothing here
     else if (isArchive(file)) {
         if (std::unique_ptr<AppContext> archive = options.openArchive(file, ui)) {
+            const AdministrationSettings administration = LoadAdministrationSettings(*archive);
             maintainLocalData(*archive, progress);
-            return {std::move(archive), kArchiveWork + QFileInfo(file).fileName().toUpper() + u'.'};
+            return {std::move(archive), kArchiveWork + QFileInfo(file).fileName().toUpper() + u'.', administration};
         }
     }
 
@@ -143,10 +144,11 @@ StartupResult RunStartup(const StartupOptions& options, Interaction& ui, Startup
         ui.Mesaj(kServerCaption, serverUnusable(server.folder), MessageButton::Ok, MessageKind::Error);
     if (const QStringList exposure = FolderExposure(app->dataFolder()); !exposure.isEmpty())
         ui.Mesaj(integrity_texts::kExposedFolderCaption, exposure.join(u'\n'), MessageButton::Ok, MessageKind::Warning);
+    const AdministrationSettings administration = LoadAdministrationSettings(*app);
     if (network)
-        return {std::move(app), kNetworkWork + QDir::toNativeSeparators(server.folder)};
+        return {std::move(app), kNetworkWork + QDir::toNativeSeparators(server.folder), administration};
     maintainLocalData(*app, progress);
-    return {std::move(app), kLocalWork};
+    return {std::move(app), kLocalWork, administration};
 }
 
 }  // namespace velmar

@@ -3,6 +3,7 @@
 // of local data on the way. The splash shows its progress; the program then runs the main window.
 #pragma once
 
+#include "admin/administration_settings.h"
 #include "app/app_context.h"
 
 #include <QString>
@@ -44,8 +45,9 @@ struct StartupOptions {
 };
 
 struct StartupResult {
-    std::unique_ptr<AppContext> app;  // null: a staged update took over and the program ends at once
-    QString statusText;               // for the main window's status bar: the working mode
+    std::unique_ptr<AppContext> app;        // null: a staged update took over and the program ends at once
+    QString statusText;                     // for the main window's status bar: the working mode
+    AdministrationSettings administration;  // what the administration window shows
 };
 
 // Runs the sequence. Messages go through `ui`, programs are started through `launcher`. Throws

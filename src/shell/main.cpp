@@ -1,5 +1,6 @@
 // velmar: the desktop program. Wiring only: one copy per user, the program-wide conventions, the splash,
 // the start-up sequence and the main window.
+#include "admin/administration_window.h"
 #include "app/app_context.h"
 #include "contracts/contract_dialog.h"
 #include "contracts/contract_list_window.h"
@@ -17,6 +18,7 @@
 #include "reports/report_texts.h"
 #include "reports/template_exporter.h"
 #include "session/startup.h"
+#include "session/template_restore.h"
 #include "session/update_handoff.h"
 #include "shell/gui_interaction.h"
 #include "shell/main_window.h"
@@ -124,6 +126,15 @@ int main(int argc, char* argv[])
                 });
                 velmar::SuggestionDialog suggestions(app, interaction, &window);
                 window.setSuggestionsOpener([&suggestions] { suggestions.Execute(); });
+                velmar::AdministrationWindow administration(app, interaction, desktop, &window);
+                administration.LoadAdministrationSettings(started.administration);
+                administration.setModelRestorer(
+                    [&](velmar::PrintTemplate model) { velmar::RestoreInitialModel(app, interaction, model); });
+                window.setAdministrationOpener([&administration] {
+                    // A new server folder, or none, takes effect at the next start.
+                    if (administration.ShowAdministration() == velmar::AdministrationWindow::Outcome::EndProgram)
+                        QApplication::quit();
+                });
                 front = &window;
                 splash.hide();
                 window.run();

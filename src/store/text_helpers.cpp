@@ -35,6 +35,15 @@ QString CleanText(const QString& text)
     return collapsed;
 }
 
+QString WithoutControlCharacters(const QString& text)
+{
+    QString plain = text;
+    for (QChar& c : plain)
+        if (c.category() == QChar::Other_Control)
+            c = u' ';
+    return plain;
+}
+
 QString JoinFilter(const QString& conditions)
 {
     QString joined = trimBlanks(conditions);

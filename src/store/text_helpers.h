@@ -9,6 +9,10 @@ namespace velmar {
 // The steps run in that order, so a quote between two spaces leaves two spaces behind.
 QString CleanText(const QString& text);
 
+// Every control character (line breaks, tabs, C0 and C1 codes) replaced by a blank: a text bound for a
+// settings file, where a line break would start a key or a section of its own. Clean it afterwards.
+QString WithoutControlCharacters(const QString& text);
+
 // Joins bracketed conditions written one after the other, "(A='1')(B='2')", with " AND ".
 QString JoinFilter(const QString& conditions);
 

@@ -1,6 +1,7 @@
 // Enter walking the fields of a dialog.
 #include "widgets/fields_dialog.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <algorithm>
 
@@ -14,7 +15,11 @@ void FieldsDialog::keyPressEvent(QKeyEvent* event)
         QDialog::keyPressEvent(event);
         return;
     }
-    if (std::find(enterStops_.begin(), enterStops_.end(), focusWidget()) == enterStops_.end())
+    const auto pressing = std::find_if(enterButtons_.begin(), enterButtons_.end(),
+                                       [&](const auto& entry) { return entry.first == focusWidget(); });
+    if (pressing != enterButtons_.end())
+        pressing->second->click();
+    else if (std::find(enterStops_.begin(), enterStops_.end(), focusWidget()) == enterStops_.end())
         focusNextChild();
 }
 

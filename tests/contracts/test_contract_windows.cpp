@@ -532,7 +532,7 @@ private slots:
                                             {"Rata", "640"}})
                     setField(d, field, value);
                 d->findChild<QPushButton*>("MemoreazaBut")->click();
-                ContractInput meanwhile = NewContractInput(app_->settings(), day("15.03.2024"));
+                ContractInput meanwhile = NewContractInput(app_->unitIdentity(), day("15.03.2024"));
                 meanwhile.nrCon = QStringLiteral("15");
                 meanwhile.nrRate = QStringLiteral("2");
                 meanwhile.nume = QStringLiteral("ALT TITULAR");

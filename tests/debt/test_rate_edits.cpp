@@ -30,7 +30,8 @@ TEST(RateText, KeepsWhatTheColumnsHoldAndRefusesTheRest)
         {"-1.5", true, "-1.5"},    {"-0", true, "0"},      {"1234", false, nullptr},
         {"1.234", false, nullptr}, {"-1", false, nullptr}, {"abc", false, nullptr},
         {"1,5", false, nullptr},   {".", false, nullptr},  {"-", true, nullptr},
-        {"1e2", false, nullptr},
+        {"1e2", false, nullptr},   {"-99.99", true, "-99.99"}, {"-100", true, nullptr},
+        {"-123.45", true, nullptr},
     };
     for (const Case& c : cases) {
         if (c.stored) {

@@ -125,11 +125,18 @@ TEST(Startup, AServerHoldingTheContractTablesIsWorkedOnAndLeftAsItIs)
     }
     QFile::rename(server + "/Contract.dbf", server + "/CONTRACT.DBF");  // copied from an old Windows folder
     home.setMachineSetting("SERVER", server);
+    home.setMachineSetting("CALESALVARI", "-");
+    Settings(server, home.system()).WriteSetting("CONST", "JUDET", "12");
 
     const StartupResult started = home.start();
 
     ASSERT_TRUE(started.app);
     EXPECT_EQ(started.app->mode(), WorkingMode::Network);
+    // The administration shows the server and the identity stored with the shared data.
+    EXPECT_EQ(started.administration.serverFolder, server);
+    EXPECT_EQ(started.administration.backupFolder, "-");
+    EXPECT_EQ(started.administration.identity.county(), "CLUJ");
+    EXPECT_EQ(started.app->unitIdentity().county(), "CLUJ");
     EXPECT_EQ(started.app->dataFolder(), server);
     EXPECT_EQ(started.statusText, "Lucru in retea: " + server);
     EXPECT_TRUE(started.app->db().hasTable("Contract"));

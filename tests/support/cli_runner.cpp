@@ -11,7 +11,9 @@ namespace velmar::test {
 CliRunner::CliRunner(QString programFolder, QString today) : home_(std::move(programFolder)), today_(std::move(today))
 {}
 
-CliRun CliRunner::run(const QStringList& args) const
+CliRun CliRunner::run(const QStringList& args) const { return run(args, {}); }
+
+CliRun CliRunner::run(const QStringList& args, const QByteArray& input) const
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -22,6 +24,8 @@ CliRun CliRunner::run(const QStringList& args) const
         env.insert(it.key(), it.value());
     p.setProcessEnvironment(env);
     p.start(testBinary(QStringLiteral("velmar-cli")), args);
+    p.write(input);
+    p.closeWriteChannel();
     p.waitForFinished(120000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
             QString::fromUtf8(p.readAllStandardError())};

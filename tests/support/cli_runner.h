@@ -20,6 +20,7 @@ public:
     // A variable every later run gets besides the program's own (LD_PRELOAD, a fault to inject...).
     void setEnvironment(const QString& name, const QString& value) { extra_.insert(name, value); }
     void clearEnvironment() { extra_.clear(); }
+    CliRun run(const QStringList& args, const QByteArray& input) const;  // `input` on its standard input
     const QString& home() const { return home_; }
 
 private:
