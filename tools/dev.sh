@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs what Velmar needs on Debian, builds it, then starts the program (run) or runs every test (test).
-# Usage: bash tools/dev.sh run|test
+# Installs what Velmar needs on Debian, builds it, then starts the program (run) or runs every test (test);
+# sanitize builds everything with AddressSanitizer and UndefinedBehaviorSanitizer in build-asan and runs every
+# test there.
+# Usage: bash tools/dev.sh run|test|sanitize
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,6 +15,7 @@ packages=(
   unrtf libreoffice-writer-nogui poppler-utils
   xvfb xauth fonts-dejavu-core
   libreoffice-calc-nogui
+  clang libclang-rt-14-dev
 )
 
 missing=()
@@ -26,11 +29,19 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
+if [ "$mode" = sanitize ]; then
+  # -O1 keeps the sanitizers' reports exact and the run bearable.
+  cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \
+    -DCMAKE_C_FLAGS_DEBUG="-g -O1" -DVELMAR_SANITIZE=ON
+  cmake --build build-asan
+  exec ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
+fi
+
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
 
 case "$mode" in
   run) exec ./build/velmar ;;
   test) ctest --test-dir build --output-on-failure -j "$(nproc)" ;;
-  *) echo "usage: bash tools/dev.sh run|test" >&2; exit 2 ;;
+  *) echo "usage: bash tools/dev.sh run|test|sanitize" >&2; exit 2 ;;
 esac

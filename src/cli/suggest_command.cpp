@@ -38,10 +38,10 @@ int suggestCommand(const QStringList& args, QTextStream& out)
         throw StoreError(QStringLiteral("Folosire: %1").arg(kUsage));
     const auto app = AppContext::openLocal();
     SuggestionFields fields = RememberedSuggestionFields(app->settings());
-    typedInto(o, "nume", kNumeBox, fields.nume);
-    typedInto(o, "telefon", kTelefonFaxBox, fields.telefonFax);
-    typedInto(o, "mail", kMailBox, fields.mail);
-    typedInto(o, "comuna", kComunaBox, fields.comuna);
+    typedInto(o, "nume", kSuggestionNumeBox, fields.nume);
+    typedInto(o, "telefon", kSuggestionTelefonFaxBox, fields.telefonFax);
+    typedInto(o, "mail", kSuggestionMailBox, fields.mail);
+    typedInto(o, "comuna", kSuggestionComunaBox, fields.comuna);
     fields.produs = o.value("text");
     if (const auto problem = CheckSuggestion(fields))
         throw StoreError(problem->text);

@@ -21,10 +21,10 @@ struct SuggestionBox {
     int maxLength;
     bool upperCase;  // typed letters become capitals as they are typed
 };
-inline constexpr SuggestionBox kNumeBox{60, false};
-inline constexpr SuggestionBox kTelefonFaxBox{10, true};
-inline constexpr SuggestionBox kMailBox{60, false};
-inline constexpr SuggestionBox kComunaBox{60, true};
+inline constexpr SuggestionBox kSuggestionNumeBox{60, false};
+inline constexpr SuggestionBox kSuggestionTelefonFaxBox{10, true};
+inline constexpr SuggestionBox kSuggestionMailBox{60, false};
+inline constexpr SuggestionBox kSuggestionComunaBox{60, true};
 
 // The digits of `text` must be exactly ten and begin with 07, 03, 02 or 01; anything else in it is ignored.
 bool ValidatePhone(const QString& text);

@@ -22,10 +22,10 @@ SuggestionDialog::SuggestionDialog(AppContext& app, Interaction& ui, QWidget* pa
 {
     ui_->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    for (auto [box, limits] : {std::pair{ui_->nume, kNumeBox},
-                               {ui_->telefon_fax, kTelefonFaxBox},
-                               {ui_->mail, kMailBox},
-                               {ui_->comuna, kComunaBox}})
+    for (auto [box, limits] : {std::pair{ui_->nume, kSuggestionNumeBox},
+                               {ui_->telefon_fax, kSuggestionTelefonFaxBox},
+                               {ui_->mail, kSuggestionMailBox},
+                               {ui_->comuna, kSuggestionComunaBox}})
         limitTextBox(box, limits.maxLength, limits.upperCase);
     connect(ui_->TrimiteBut, &QPushButton::clicked, this, &SuggestionDialog::TrimiteClick);
     connect(ui_->RenuntBut, &QPushButton::clicked, this, &QDialog::reject);

@@ -6,6 +6,7 @@
 #include "support/python_check.h"
 #include "support/temp_folder.h"
 
+#include <QFileInfo>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
@@ -277,6 +278,66 @@ TEST(DbfTable, DamagedFilesAreReportedByNameAndNeverWritten)
         }
         EXPECT_EQ(readBytes(path), bytes) << c.name;
     }
+}
+
+// Numbers other writers (or damage) left that their field could not write back: a wider number, an exponent,
+// decimals past any number's. They read as empty, and a record rewritten later stays inside its fields.
+TEST(DbfTable, NumbersTheirFieldCannotHoldReadAsEmptyAndRewrittenRecordsStayInside)
+{
+    TempFolder dir;
+    const QString path = dir.file("Odd.dbf");
+    const std::vector<DbfField> fields{{"A", 'N', 5, 0}, {"B", 'N', 4, 2}, {"C", 'C', 3, 0}};
+    struct Case {
+        const char* a;
+        const char* b;
+        Cell wantA;
+        Cell wantB;
+    };
+    const std::vector<Case> cases{
+        {"99999", "9.99", std::int64_t(99999), 9.99},
+        {"123.7", " .99", std::int64_t(124), 0.99},
+        {"1.5e9", "1e10", Cell{}, Cell{}},
+        {"-9999", "0.01", std::int64_t(-9999), 0.01},
+        {"1e300", "inf ", Cell{}, Cell{}},
+        {"99.99", "99.9", std::int64_t(100), Cell{}},
+    };
+    for (const Case& c : cases) {
+        DbfTable t = DbfTable::create(path, fields, kCp1250);
+        t.appendRow();
+        t.save(kToday);
+        QByteArray bytes = readBytes(path);
+        const int record = t.header().headerLength();
+        bytes.replace(record + 1, 5, c.a);
+        bytes.replace(record + 6, 4, QByteArray(c.b).left(4));
+        writeBytes(path, bytes);
+
+        DbfTable odd = DbfTable::load(path);
+        EXPECT_EQ(odd.cell(0, 0), c.wantA) << c.a;
+        EXPECT_EQ(odd.cell(0, 1), c.wantB) << c.b;
+        odd.set(0, 2, odd.normalized(2, u8("xyz")));
+        odd.save(kToday);
+        const QByteArray after = readBytes(path);
+        EXPECT_EQ(after.size(), bytes.size()) << c.a;
+        EXPECT_EQ(after.mid(record + 10, 3), "xyz") << c.a;
+    }
+}
+
+// An input the fuzzer found: a number field with 184 decimals. Rewriting a record used to write past it.
+TEST(DbfTable, NumberFieldWithDecimalsPastItsWidthReadsEmptyAndSavesWithinTheRecord)
+{
+    TempFolder dir;
+    const QString path = dir.file("Inflatie.dbf");
+    writeBytes(path, readBytes(QStringLiteral(VELMAR_FUZZ_REGRESSIONS "/dbf_decimals_past_width.dbf")));
+    DbfTable t = DbfTable::load(path);
+    ASSERT_GT(t.rowCount(), 0u);
+    for (size_t row = 0; row < t.rowCount(); ++row) {
+        EXPECT_TRUE(t.isNull(row, 0)) << row;
+        t.set(row, 1, t.cell(row, 1));
+    }
+    const qint64 size = QFileInfo(path).size();
+    t.save(kToday);
+    EXPECT_EQ(QFileInfo(path).size(), size);
+    EXPECT_EQ(DbfTable::load(path).rowCount(), t.rowCount());
 }
 
 }  // namespace

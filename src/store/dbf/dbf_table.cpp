@@ -21,8 +21,11 @@ DbfTable DbfTable::load(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw StoreError(QStringLiteral("Nu pot deschide fisierul %1: %2").arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
+    return fromBytes(file.readAll(), path);
+}
 
+DbfTable DbfTable::fromBytes(const QByteArray& bytes, const QString& path)
+{
     DbfTable t;
     t.path_ = path;
     t.name_ = QFileInfo(path).completeBaseName();

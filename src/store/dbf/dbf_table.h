@@ -16,6 +16,8 @@ class DbfTable {
 public:
     // Reads and checks the whole file; a damaged file throws StoreError naming it and is never written.
     static DbfTable load(const QString& path);
+    // The same checks over a file's bytes already read; `path` names it in messages and is where it saves.
+    static DbfTable fromBytes(const QByteArray& bytes, const QString& path);
     // A new, empty table that does not exist on disk yet (saving writes the whole file).
     static DbfTable create(const QString& path, const std::vector<DbfField>& fields, std::uint8_t languageDriver);
 

@@ -25,37 +25,6 @@ std::string_view trimmed(const char* bytes, int length)
     return {bytes + begin, size_t(end - begin)};
 }
 
-Cell decodeNumber(const DbfField& field, std::string_view text)
-{
-    if (text.empty() || text.front() == '*')
-        return {};
-    if (text.front() == '+')
-        text.remove_prefix(1);
-    if (field.decimals == 0) {
-        std::int64_t whole = 0;
-        auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), whole);
-        if (ec == std::errc() && end == text.data() + text.size())
-            return whole;
-    }
-    double value = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size())
-        return {};
-    if (field.decimals == 0)
-        return std::int64_t(std::llround(value));  // another writer put decimals into a whole-number field
-    return value;
-}
-
-Cell decodeDate(std::string_view text)
-{
-    if (text.size() != 8)
-        return {};
-    const QDate date = QDate::fromString(QString::fromLatin1(text.data(), 8), QStringLiteral("yyyyMMdd"));
-    if (!date.isValid())
-        return {};
-    return date.toString(Qt::ISODate).toStdString();
-}
-
 std::string decimalText(std::int64_t scaled, int decimals)
 {
     const bool negative = scaled < 0;
@@ -67,6 +36,50 @@ std::string decimalText(std::int64_t scaled, int decimals)
         digits.insert(digits.size() - size_t(decimals), 1, '.');
     }
     return negative ? "-" + digits : digits;
+}
+
+// Whether `scaled` (the value times 10^decimals) is written within the field's width.
+bool fitsField(const DbfField& field, std::int64_t scaled)
+{
+    return int(decimalText(scaled, field.decimals).size()) <= field.length;
+}
+
+// A number the field could not write back (wider than the field once rounded to its decimals, decimals past
+// what a number can have, beyond 64 bits) reads as empty, as junk does: a record rewritten later must stay
+// within its fields.
+Cell decodeNumber(const DbfField& field, std::string_view text)
+{
+    if (text.empty() || text.front() == '*')
+        return {};
+    if (text.front() == '+')
+        text.remove_prefix(1);
+    if (field.decimals == 0) {
+        std::int64_t whole = 0;
+        auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), whole);
+        if (ec == std::errc() && end == text.data() + text.size())
+            return fitsField(field, whole) ? Cell{whole} : Cell{};
+    }
+    double value = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size())
+        return {};
+    // Another writer may have put decimals into a whole-number field: they are rounded away.
+    const std::optional<std::int64_t> scaled = scaleRoundHalfAway(value, field.decimals);
+    if (!scaled || !fitsField(field, *scaled))
+        return {};
+    if (field.decimals == 0)
+        return *scaled;
+    return value;
+}
+
+Cell decodeDate(std::string_view text)
+{
+    if (text.size() != 8)
+        return {};
+    const QDate date = QDate::fromString(QString::fromLatin1(text.data(), 8), QStringLiteral("yyyyMMdd"));
+    if (!date.isValid())
+        return {};
+    return date.toString(Qt::ISODate).toStdString();
 }
 
 [[noreturn]] void refuse(const QString& tableName, const DbfField& field, const QString& why)
