@@ -105,7 +105,8 @@ QString WorkbookGlobals::sheetName(int index) const
     const int count = in.u8();
     const bool wide = in.u8() & 0x01;
     QString name;
-    for (int i = 0; i < count && !in.atEnd(); ++i)
+    // A name cut short (a damaged file) is read as far as it goes.
+    for (int i = 0; i < count && in.left() >= (wide ? 2 : 1); ++i)
         name.append(QChar(wide ? in.u16() : in.u8()));
     return name;
 }

@@ -356,3 +356,17 @@ TEST(WorkbookSheets, NamesNoWorkbookCanHoldAreRefused)
     EXPECT_NO_THROW(book.appendSheetCopy(1, QString(31, 'x')));
     EXPECT_THROW(book.appendSheetCopy(4, "Alta2"), StoreError);
 }
+
+// Found by the fuzzer: a sheet entry whose name runs past its record. The workbook opens, and the name reads
+// as far as it goes.
+TEST(WorkbookOpen, ASheetNameCutShortReadsAsFarAsItGoes)
+{
+    const QString path = QStringLiteral(VELMAR_FUZZ_REGRESSIONS "/workbook_sheet_name_cut_short.xls");
+    try {
+        const Workbook book = Workbook::open(path);
+        for (int sheet = 1; sheet <= book.sheetCount(); ++sheet)
+            EXPECT_NO_THROW(book.sheetName(sheet));
+    } catch (const StoreError&) {
+        // refused with a message naming the file: also sound
+    }
+}
